@@ -1,0 +1,14 @@
+#include "rvPrivatable.h"
+
+rvPrivatable::rvPrivatable(Handle handle)
+    : mHandle(handle)
+{
+    if (mHandle.record)
+        mHandle.record->owner = this;
+}
+
+rvPrivatable::~rvPrivatable()
+{
+    if (mHandle.record)
+        mHandle.destroy(mHandle.record);
+}

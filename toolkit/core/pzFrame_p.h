@@ -1,0 +1,10 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "pzFrame.h"
+#include "pzPrivate.h"
+
+class pzFramePrivate : public pzPrivate
+{
+};

@@ -1,0 +1,15 @@
+#include "pzPrivatable.h"
+
+#include "pzPrivate.h"
+
+pzPrivatable::pzPrivatable(pzPrivate* record)
+    : mRecord(record)
+{
+    if (mRecord)
+        mRecord->owner = this;
+}
+
+pzPrivatable::~pzPrivatable()
+{
+    delete mRecord;
+}

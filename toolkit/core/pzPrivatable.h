@@ -1,0 +1,36 @@
+#pragma once
+
+#include "pzToolsExport.h"
+
+class pzPrivate;
+
+// Second base of every stateful toolkit class: owns the class's private record.
+// The record is deleted by this destructor, so it outlives the public destructor body
+// and is gone before the Qt base is destroyed.
+class PZTOOLS_EXPORT pzPrivatable
+{
+public:
+    virtual ~pzPrivatable();
+
+    pzPrivatable(const pzPrivatable&) = delete;
+    pzPrivatable& operator=(const pzPrivatable&) = delete;
+
+protected:
+    explicit pzPrivatable(pzPrivate* record);
+
+    pzPrivate* privateRecord() const { return mRecord; }
+
+private:
+    pzPrivate* const mRecord;
+};
+
+// Accessors for a public class whose record is ClassPrivate (use with Q_D).
+// The record type is incomplete in public headers, hence reinterpret_cast, as Qt does: records
+// derive singly from their base record, so the pointer value is the same.
+#define PZ_DECLARE_PRIVATE(Class)                                                                  \
+    inline Class##Private* d_func() { return reinterpret_cast<Class##Private*>(privateRecord()); }     \
+    inline const Class##Private* d_func() const                                                    \
+    {                                                                                              \
+        return reinterpret_cast<const Class##Private*>(privateRecord());                                \
+    }                                                                                              \
+    friend class Class##Private;

@@ -1,0 +1,3 @@
+#include "pzPrivate.h"
+
+pzPrivate::~pzPrivate() = default;

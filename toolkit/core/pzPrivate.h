@@ -1,0 +1,25 @@
+#pragma once
+
+#include "pzToolsExport.h"
+
+class pzPrivatable;
+
+// Polymorphic base of every toolkit private record.
+class PZTOOLS_EXPORT pzPrivate
+{
+public:
+    pzPrivate() = default;
+    virtual ~pzPrivate();
+
+    pzPrivate(const pzPrivate&) = delete;
+    pzPrivate& operator=(const pzPrivate&) = delete;
+
+    // Back pointer to the public object; set by pzPrivatable when it takes the record.
+    pzPrivatable* owner = nullptr;
+};
+
+// Accessors for a record back to its public class (use with Q_Q).
+#define PZ_DECLARE_PUBLIC(Class)                                                                   \
+    inline Class* q_func() { return static_cast<Class*>(owner); }                                  \
+    inline const Class* q_func() const { return static_cast<const Class*>(owner); }                \
+    friend class Class;

@@ -1,0 +1,24 @@
+#include "pzText.h"
+
+#include "pzText_p.h"
+
+#include <QMouseEvent>
+
+pzText::pzText(const QString& text, QWidget* parent)
+    : QLabel(parent)
+    , pzPrivatable(new pzTextPrivate)
+{
+    setText(text);
+}
+
+pzText::~pzText() = default;
+
+void pzText::mousePressEvent(QMouseEvent* event)
+{
+    event->ignore();
+}
+
+void pzText::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->ignore();
+}

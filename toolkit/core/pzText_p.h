@@ -1,0 +1,10 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "pzPrivate.h"
+#include "pzText.h"
+
+class pzTextPrivate : public pzPrivate
+{
+};

@@ -1,0 +1,33 @@
+#include "pzTimer.h"
+
+#include "pzTimer_p.h"
+
+pzTimer::pzTimer(QObject* parent)
+    : QTimer(parent)
+    , pzPrivatable(new pzTimerPrivate)
+{
+}
+
+pzTimer::~pzTimer() = default;
+
+QTime pzTimer::time() const
+{
+    return d_func()->time;
+}
+
+void pzTimer::start(int msec)
+{
+    QTimer::start(msec);
+    d_func()->time = QTime::currentTime();
+}
+
+void pzTimer::start()
+{
+    QTimer::start();
+    d_func()->time = QTime::currentTime();
+}
+
+void pzTimer::stop()
+{
+    QTimer::stop();
+}

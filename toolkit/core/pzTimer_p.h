@@ -1,0 +1,12 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "pzPrivate.h"
+#include "pzTimer.h"
+
+class pzTimerPrivate : public pzPrivate
+{
+public:
+    QTime time;
+};
