@@ -1,0 +1,73 @@
+# Shared by tools/run.sh and tools/test.sh: install what the build needs, then build.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+PRESET=${VERRIN_PRESET:-default}
+
+# Debian packages for building, testing and the virtual display.
+PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
+    fonts-dejavu-core
+    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick
+)
+
+ensure_packages() {
+    local missing=() package
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    ((${#missing[@]} == 0)) && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+            sudo=(sudo)
+        else
+            echo "Missing Debian packages: ${missing[*]}" >&2
+            echo "Install them as root, then run this again:" >&2
+            echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    echo "Installing Debian packages: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
+}
+
+build() {
+    cd "$ROOT"
+    if [ ! -f "build/$PRESET/CMakeCache.txt" ]; then
+        cmake --preset "$PRESET" >/dev/null
+    fi
+    cmake --build --preset "$PRESET" -j"$(nproc)"
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY; stop_virtual_display ends it.
+start_virtual_display() {
+    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+        XDG_RUNTIME_DIR=$(mktemp -d)
+        export XDG_RUNTIME_DIR
+    fi
+    local number=${1:-90}
+    while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+        number=$((number + 1))
+    done
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$number"
+    local tries=0
+    until xdpyinfo >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        if ((tries > 100)); then
+            echo "Xvfb did not start on $DISPLAY" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+
+stop_virtual_display() {
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true
+}

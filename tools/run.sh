@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the program and starts it; without a display, runs it on Xvfb and saves a screenshot.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+ensure_packages
+build >/dev/null
+program="$ROOT/build/$PRESET/app/verrin"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    exec "$program" "$@"
+fi
+
+echo "No display available: running on a virtual display (Xvfb) and saving a screenshot."
+trap stop_virtual_display EXIT
+start_virtual_display
+openbox >/dev/null 2>&1 &
+"$program" "$@" &
+pid=$!
+sleep 4
+mkdir -p "$ROOT/screenshots"
+shot="$ROOT/screenshots/verrin-$(date +%Y%m%d-%H%M%S).png"
+import -window root "$shot"
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+echo "Screenshot: $shot"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds everything and runs the whole test suite, the real-display tests included.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+ensure_packages
+build
+cd "$ROOT"
+ctest --preset "$PRESET" "$@"
