@@ -10,6 +10,7 @@ class tst_entry : public QObject
 private slots:
     void startsWithQtOptionsAndIgnoresOthers_data();
     void startsWithQtOptionsAndIgnoresOthers();
+    void unusablePlatformEndsWithQtsMessage_data();
     void unusablePlatformEndsWithQtsMessage();
 };
 
@@ -40,14 +41,26 @@ void tst_entry::startsWithQtOptionsAndIgnoresOthers()
     QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), QString());
 }
 
+void tst_entry::unusablePlatformEndsWithQtsMessage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("unknown platform") << QStringList{"-platform", "no-such-platform"}
+                                      << QByteArray("no-such-platform");
+    QTest::newRow("no display") << QStringList{"-platform", "xcb", "-display", ":4711"}
+                                << QByteArray("could not connect to display");
+}
+
 void tst_entry::unusablePlatformEndsWithQtsMessage()
 {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, message);
     QProcess program;
-    program.start(QStringLiteral(VERRIN_BINARY), {"-platform", "no-such-platform"});
+    program.start(QStringLiteral(VERRIN_BINARY), arguments);
     QVERIFY(program.waitForStarted(5000));
     QVERIFY(program.waitForFinished(10000));
     QVERIFY(program.exitStatus() == QProcess::CrashExit || program.exitCode() != 0);
-    QVERIFY(program.readAllStandardError().contains("no-such-platform"));
+    QVERIFY(program.readAllStandardError().contains(message));
 }
 
 QTEST_MAIN(tst_entry)
