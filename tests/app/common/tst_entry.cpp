@@ -3,8 +3,7 @@
 #include <QTest>
 
 // The program as a user starts it: Qt's options reach Qt, anything else is ignored.
-class tst_entry : public QObject
-{
+class tst_entry : public QObject {
     Q_OBJECT
 
 private slots:
@@ -14,16 +13,15 @@ private slots:
     void unusablePlatformEndsWithQtsMessage();
 };
 
-void tst_entry::startsWithQtOptionsAndIgnoresOthers_data()
-{
+void tst_entry::startsWithQtOptionsAndIgnoresOthers_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("platform only") << QStringList{"-platform", "offscreen"};
-    QTest::newRow("unknown arguments") << QStringList{"-platform", "offscreen", "--frobnicate", "file.txt"};
+    QTest::newRow("unknown arguments")
+        << QStringList{"-platform", "offscreen", "--frobnicate", "file.txt"};
     QTest::newRow("style option") << QStringList{"-platform", "offscreen", "-style", "fusion"};
 }
 
-void tst_entry::startsWithQtOptionsAndIgnoresOthers()
-{
+void tst_entry::startsWithQtOptionsAndIgnoresOthers() {
     QFETCH(QStringList, arguments);
     // Qt's own complaint about a missing runtime folder is the environment's, not the program's.
     QTemporaryDir runtime;
@@ -41,18 +39,16 @@ void tst_entry::startsWithQtOptionsAndIgnoresOthers()
     QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), QString());
 }
 
-void tst_entry::unusablePlatformEndsWithQtsMessage_data()
-{
+void tst_entry::unusablePlatformEndsWithQtsMessage_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("message");
-    QTest::newRow("unknown platform") << QStringList{"-platform", "no-such-platform"}
-                                      << QByteArray("no-such-platform");
+    QTest::newRow("unknown platform")
+        << QStringList{"-platform", "no-such-platform"} << QByteArray("no-such-platform");
     QTest::newRow("no display") << QStringList{"-platform", "xcb", "-display", ":4711"}
                                 << QByteArray("could not connect to display");
 }
 
-void tst_entry::unusablePlatformEndsWithQtsMessage()
-{
+void tst_entry::unusablePlatformEndsWithQtsMessage() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, message);
     QProcess program;

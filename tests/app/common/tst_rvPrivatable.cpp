@@ -7,52 +7,40 @@ namespace {
 
 QStringList events;
 
-struct Member
-{
+struct Member {
     QString name;
     ~Member() { events << name; }
 };
 
-struct BaseThingPrivate : rvRecord
-{
+struct BaseThingPrivate : rvRecord {
     Member baseField{QStringLiteral("base field")};
 };
 
-struct DerivedThingPrivate : BaseThingPrivate
-{
+struct DerivedThingPrivate : BaseThingPrivate {
     Member derivedField{QStringLiteral("derived field")};
 };
 
-class BaseThing : public rvPrivatable
-{
+class BaseThing : public rvPrivatable {
 public:
     BaseThing()
-        : rvPrivatable(own(new BaseThingPrivate))
-    {
-    }
+        : rvPrivatable(own(new BaseThingPrivate)) {}
     ~BaseThing() override { events << QStringLiteral("public body"); }
     rvRecord* record() const { return privateRecord(); }
 
 protected:
     explicit BaseThing(Handle handle)
-        : rvPrivatable(handle)
-    {
-    }
+        : rvPrivatable(handle) {}
 };
 
-class DerivedThing : public BaseThing
-{
+class DerivedThing : public BaseThing {
 public:
     DerivedThing()
-        : BaseThing(own(new DerivedThingPrivate))
-    {
-    }
+        : BaseThing(own(new DerivedThingPrivate)) {}
 };
 
 } // namespace
 
-class tst_rvPrivatable : public QObject
-{
+class tst_rvPrivatable : public QObject {
     Q_OBJECT
 
 private slots:
@@ -60,14 +48,12 @@ private slots:
     void derivedRecordIsDestroyedWhole();
 };
 
-void tst_rvPrivatable::recordPointsBackToItsObject()
-{
+void tst_rvPrivatable::recordPointsBackToItsObject() {
     BaseThing thing;
     QCOMPARE(thing.record()->owner, static_cast<rvPrivatable*>(&thing));
 }
 
-void tst_rvPrivatable::derivedRecordIsDestroyedWhole()
-{
+void tst_rvPrivatable::derivedRecordIsDestroyedWhole() {
     events.clear();
     delete static_cast<BaseThing*>(new DerivedThing);
     QCOMPARE(events, QStringList({"public body", "derived field", "base field"}));

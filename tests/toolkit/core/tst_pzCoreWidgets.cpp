@@ -7,8 +7,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-class tst_pzCoreWidgets : public QObject
-{
+class tst_pzCoreWidgets : public QObject {
     Q_OBJECT
 
 private slots:
@@ -21,8 +20,7 @@ private slots:
     void pictureWithBadPathIsEmpty();
 };
 
-void tst_pzCoreWidgets::frameStartsTranslucentWhiteInEveryGroup()
-{
+void tst_pzCoreWidgets::frameStartsTranslucentWhiteInEveryGroup() {
     QWidget parent;
     QPalette parentPalette = parent.palette();
     parentPalette.setColor(QPalette::Base, Qt::darkCyan);
@@ -40,15 +38,13 @@ void tst_pzCoreWidgets::frameStartsTranslucentWhiteInEveryGroup()
     QVERIFY(!frame.autoFillBackground());
 }
 
-void tst_pzCoreWidgets::frameSettersChangeOnlyTheirRole_data()
-{
+void tst_pzCoreWidgets::frameSettersChangeOnlyTheirRole_data() {
     QTest::addColumn<bool>("background");
     QTest::newRow("setBackgroundColor") << true;
     QTest::newRow("setFrameColor") << false;
 }
 
-void tst_pzCoreWidgets::frameSettersChangeOnlyTheirRole()
-{
+void tst_pzCoreWidgets::frameSettersChangeOnlyTheirRole() {
     QFETCH(bool, background);
     pzFrame frame;
     const QPalette before = frame.palette();
@@ -63,12 +59,12 @@ void tst_pzCoreWidgets::frameSettersChangeOnlyTheirRole()
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         QCOMPARE(frame.palette().brush(group, changed), QBrush(color, Qt::SolidPattern));
         QCOMPARE(frame.palette().color(group, kept), before.color(group, kept));
-        QCOMPARE(frame.palette().color(group, QPalette::Button), before.color(group, QPalette::Button));
+        QCOMPARE(frame.palette().color(group, QPalette::Button),
+                 before.color(group, QPalette::Button));
     }
 }
 
-void tst_pzCoreWidgets::textLetsClicksThroughToItsButton()
-{
+void tst_pzCoreWidgets::textLetsClicksThroughToItsButton() {
     QPushButton button;
     button.resize(120, 40);
     auto* layout = new QVBoxLayout(&button);
@@ -84,16 +80,14 @@ void tst_pzCoreWidgets::textLetsClicksThroughToItsButton()
     QCOMPARE(clicked.count(), 1);
 }
 
-void tst_pzCoreWidgets::textKeepsLabelBehaviourOtherwise()
-{
+void tst_pzCoreWidgets::textKeepsLabelBehaviourOtherwise() {
     pzText text(QStringLiteral("<b>bold</b>"));
     QCOMPARE(text.text(), QStringLiteral("<b>bold</b>"));
     QCOMPARE(text.textFormat(), Qt::AutoText);
     QVERIFY(text.inherits("pzPrivatable"));
 }
 
-void tst_pzCoreWidgets::pictureShowsItsImageAtNaturalSize()
-{
+void tst_pzCoreWidgets::pictureShowsItsImageAtNaturalSize() {
     pzPicture picture(QStringLiteral(":/iconClose.png"));
     QCOMPARE(picture.pixmap().size(), QSize(23, 22));
     QCOMPARE(picture.sizeHint(), QSize(23, 22));
@@ -101,8 +95,7 @@ void tst_pzCoreWidgets::pictureShowsItsImageAtNaturalSize()
     QVERIFY(!picture.inherits("pzPrivatable"));
 }
 
-void tst_pzCoreWidgets::pictureWithBadPathIsEmpty()
-{
+void tst_pzCoreWidgets::pictureWithBadPathIsEmpty() {
     pzPicture picture(QStringLiteral(":/no-such-picture.png"));
     QVERIFY(picture.pixmap().isNull());
 }

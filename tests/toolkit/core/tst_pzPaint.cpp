@@ -8,15 +8,13 @@ namespace {
 
 const QRgb Background = qRgb(0, 0, 255);
 
-QImage canvas(int width = 60, int height = 40)
-{
+QImage canvas(int width = 60, int height = 40) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Background);
     return image;
 }
 
-int columnsWithInk(const QImage& image, QRgb background)
-{
+int columnsWithInk(const QImage& image, QRgb background) {
     int right = -1;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -25,15 +23,13 @@ int columnsWithInk(const QImage& image, QRgb background)
     return right + 1;
 }
 
-int distance(QRgb a, const QColor& b)
-{
+int distance(QRgb a, const QColor& b) {
     return qAbs(qRed(a) - b.red()) + qAbs(qGreen(a) - b.green()) + qAbs(qBlue(a) - b.blue());
 }
 
 } // namespace
 
-class tst_pzPaint : public QObject
-{
+class tst_pzPaint : public QObject {
     Q_OBJECT
 
 private slots:
@@ -46,8 +42,7 @@ private slots:
     void gradientsRunAcrossTheirAxis();
 };
 
-void tst_pzPaint::drawRectFillsExactlyTheRectangle_data()
-{
+void tst_pzPaint::drawRectFillsExactlyTheRectangle_data() {
     QTest::addColumn<QColor>("color");
     QTest::addColumn<QRgb>("inside");
     QTest::newRow("opaque") << QColor(255, 0, 0, 255) << qRgb(255, 0, 0);
@@ -55,8 +50,7 @@ void tst_pzPaint::drawRectFillsExactlyTheRectangle_data()
     QTest::newRow("black alpha 150") << QColor(0, 0, 0, 150) << qRgb(0, 0, 105);
 }
 
-void tst_pzPaint::drawRectFillsExactlyTheRectangle()
-{
+void tst_pzPaint::drawRectFillsExactlyTheRectangle() {
     QFETCH(QColor, color);
     QFETCH(QRgb, inside);
     QImage image = canvas();
@@ -73,13 +67,13 @@ void tst_pzPaint::drawRectFillsExactlyTheRectangle()
                 QVERIFY2(qAbs(qBlue(pixel) - qBlue(inside)) <= 1 && qRed(pixel) == qRed(inside),
                          qPrintable(QStringLiteral("inside at %1,%2").arg(x).arg(y)));
             else
-                QVERIFY2(pixel == Background, qPrintable(QStringLiteral("outside at %1,%2").arg(x).arg(y)));
+                QVERIFY2(pixel == Background,
+                         qPrintable(QStringLiteral("outside at %1,%2").arg(x).arg(y)));
         }
     }
 }
 
-void tst_pzPaint::primitivesKeepThePainterState_data()
-{
+void tst_pzPaint::primitivesKeepThePainterState_data() {
     QTest::addColumn<int>("primitive");
     QTest::newRow("drawRect") << 0;
     QTest::newRow("drawTextElided") << 1;
@@ -87,8 +81,7 @@ void tst_pzPaint::primitivesKeepThePainterState_data()
     QTest::newRow("drawVGradient") << 3;
 }
 
-void tst_pzPaint::primitivesKeepThePainterState()
-{
+void tst_pzPaint::primitivesKeepThePainterState() {
     QFETCH(int, primitive);
     QImage image = canvas();
     QPainter painter(&image);
@@ -104,18 +97,25 @@ void tst_pzPaint::primitivesKeepThePainterState()
     pzPaint paint(painter);
     const QRect rect(0, 0, 40, 20);
     switch (primitive) {
-    case 0: paint.drawRect(rect, Qt::red); break;
-    case 1: paint.drawTextElided(rect, QStringLiteral("A long caption that is cut")); break;
-    case 2: paint.drawHGradient(rect, Qt::red, Qt::green); break;
-    case 3: paint.drawVGradient(rect, Qt::red, Qt::green); break;
+    case 0:
+        paint.drawRect(rect, Qt::red);
+        break;
+    case 1:
+        paint.drawTextElided(rect, QStringLiteral("A long caption that is cut"));
+        break;
+    case 2:
+        paint.drawHGradient(rect, Qt::red, Qt::green);
+        break;
+    case 3:
+        paint.drawVGradient(rect, Qt::red, Qt::green);
+        break;
     }
     QCOMPARE(painter.pen(), pen);
     QCOMPARE(painter.brush(), brush);
     QCOMPARE(painter.font(), font);
 }
 
-void tst_pzPaint::drawTextElidedFitsAndUsesThePen()
-{
+void tst_pzPaint::drawTextElidedFitsAndUsesThePen() {
     const QRect rect(0, 0, 60, 40);
     const QString shortText = QStringLiteral("Hi");
     const QString longText = QStringLiteral("An entry caption far too wide for sixty pixels");
@@ -133,7 +133,8 @@ void tst_pzPaint::drawTextElidedFitsAndUsesThePen()
         else if (image == &longImage)
             paint.drawTextElided(rect, longText);
         else {
-            elided = QFontMetrics(painter.font()).elidedText(longText, Qt::ElideRight, rect.width());
+            elided =
+                QFontMetrics(painter.font()).elidedText(longText, Qt::ElideRight, rect.width());
             painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, elided);
         }
     }
@@ -149,7 +150,8 @@ void tst_pzPaint::drawTextElidedFitsAndUsesThePen()
         painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, shortText);
     }
     QCOMPARE(shortImage, plain);
-    // Antialiased glyphs blend with the blue canvas, so look for strong red, which only white brings.
+    // Antialiased glyphs blend with the blue canvas, so look for strong red, which only white
+    // brings.
     bool white = false;
     for (int y = 0; y < 40 && !white; ++y)
         for (int x = 0; x < 60 && !white; ++x)
@@ -157,15 +159,13 @@ void tst_pzPaint::drawTextElidedFitsAndUsesThePen()
     QVERIFY(white);
 }
 
-void tst_pzPaint::gradientsRunAcrossTheirAxis_data()
-{
+void tst_pzPaint::gradientsRunAcrossTheirAxis_data() {
     QTest::addColumn<bool>("horizontalBands");
     QTest::newRow("drawHGradient: top to bottom") << true;
     QTest::newRow("drawVGradient: left to right") << false;
 }
 
-void tst_pzPaint::gradientsRunAcrossTheirAxis()
-{
+void tst_pzPaint::gradientsRunAcrossTheirAxis() {
     QFETCH(bool, horizontalBands);
     const QColor first(255, 0, 0);
     const QColor second(0, 255, 0);

@@ -10,16 +10,14 @@ namespace {
 QStringList events;
 
 // A Qt base that logs its own destruction, to see where the record goes in between.
-class LoggingBase : public QObject
-{
+class LoggingBase : public QObject {
 public:
     ~LoggingBase() override { events << QStringLiteral("Qt base"); }
 };
 
 class ProbePrivate;
 
-class Probe : public LoggingBase, public pzPrivatable
-{
+class Probe : public LoggingBase, public pzPrivatable {
 public:
     Probe();
     ~Probe() override { events << QStringLiteral("public body"); }
@@ -32,8 +30,7 @@ private:
     PZ_DECLARE_PRIVATE(Probe)
 };
 
-class ProbePrivate : public pzPrivate
-{
+class ProbePrivate : public pzPrivate {
 public:
     ~ProbePrivate() override { events << QStringLiteral("record"); }
     virtual int value() const { return 1; }
@@ -41,40 +38,30 @@ public:
 };
 
 Probe::Probe()
-    : pzPrivatable(new ProbePrivate)
-{
-}
+    : pzPrivatable(new ProbePrivate) {}
 
 Probe::Probe(ProbePrivate* record)
-    : pzPrivatable(record)
-{
-}
+    : pzPrivatable(record) {}
 
-int Probe::value() const
-{
+int Probe::value() const {
     return d_func()->value();
 }
 
-class DerivedProbePrivate : public ProbePrivate
-{
+class DerivedProbePrivate : public ProbePrivate {
 public:
     ~DerivedProbePrivate() override { events << QStringLiteral("derived record"); }
     int value() const override { return 2; }
 };
 
-class DerivedProbe : public Probe
-{
+class DerivedProbe : public Probe {
 public:
     DerivedProbe()
-        : Probe(new DerivedProbePrivate)
-    {
-    }
+        : Probe(new DerivedProbePrivate) {}
 };
 
 } // namespace
 
-class tst_pzPrivatable : public QObject
-{
+class tst_pzPrivatable : public QObject {
     Q_OBJECT
 
 private slots:
@@ -83,15 +70,13 @@ private slots:
     void recordPointsBackToItsObject();
 };
 
-void tst_pzPrivatable::recordDiesBetweenPublicBodyAndQtBase()
-{
+void tst_pzPrivatable::recordDiesBetweenPublicBodyAndQtBase() {
     events.clear();
     delete new Probe;
     QCOMPARE(events, QStringList({"public body", "record", "Qt base"}));
 }
 
-void tst_pzPrivatable::derivedRecordExtendsAndReplacesTheBaseRecord()
-{
+void tst_pzPrivatable::derivedRecordExtendsAndReplacesTheBaseRecord() {
     events.clear();
     {
         DerivedProbe probe;
@@ -100,10 +85,8 @@ void tst_pzPrivatable::derivedRecordExtendsAndReplacesTheBaseRecord()
     QCOMPARE(events, QStringList({"public body", "derived record", "record", "Qt base"}));
 }
 
-void tst_pzPrivatable::recordPointsBackToItsObject()
-{
-    class Exposed : public Probe
-    {
+void tst_pzPrivatable::recordPointsBackToItsObject() {
+    class Exposed : public Probe {
     public:
         const pzPrivate* record() const { return privateRecord(); }
     } probe;

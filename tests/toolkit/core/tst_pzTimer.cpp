@@ -5,15 +5,13 @@
 
 namespace {
 
-int msecsSince(const QTime& time)
-{
+int msecsSince(const QTime& time) {
     return time.msecsTo(QTime::currentTime());
 }
 
 } // namespace
 
-class tst_pzTimer : public QObject
-{
+class tst_pzTimer : public QObject {
     Q_OBJECT
 
 private slots:
@@ -26,16 +24,14 @@ private slots:
     void timePropertyIsReadOnly();
 };
 
-void tst_pzTimer::newTimerHasNoStartTime()
-{
+void tst_pzTimer::newTimerHasNoStartTime() {
     pzTimer timer;
     QVERIFY(timer.time().isNull());
     QVERIFY(!timer.isActive());
     QVERIFY(!timer.isSingleShot());
 }
 
-void tst_pzTimer::startRecordsTheMoment()
-{
+void tst_pzTimer::startRecordsTheMoment() {
     pzTimer timer;
     timer.start(100);
     QVERIFY(timer.isActive());
@@ -47,8 +43,7 @@ void tst_pzTimer::startRecordsTheMoment()
     QVERIFY(msecsSince(timer.time()) >= 90);
 }
 
-void tst_pzTimer::restartMovesTheMomentAndTheInterval()
-{
+void tst_pzTimer::restartMovesTheMomentAndTheInterval() {
     pzTimer timer;
     timer.setInterval(40);
     timer.start();
@@ -61,8 +56,7 @@ void tst_pzTimer::restartMovesTheMomentAndTheInterval()
     QVERIFY(timer.remainingTime() > 20);
 }
 
-void tst_pzTimer::stopKeepsTheLastStart()
-{
+void tst_pzTimer::stopKeepsTheLastStart() {
     pzTimer timer;
     timer.start(1000);
     const QTime started = timer.time();
@@ -71,8 +65,7 @@ void tst_pzTimer::stopKeepsTheLastStart()
     QCOMPARE(timer.time(), started);
 }
 
-void tst_pzTimer::startThroughQTimerLeavesTimeAlone()
-{
+void tst_pzTimer::startThroughQTimerLeavesTimeAlone() {
     pzTimer timer;
     QTimer& plain = timer;
     plain.start(1000);
@@ -80,8 +73,7 @@ void tst_pzTimer::startThroughQTimerLeavesTimeAlone()
     QVERIFY(timer.time().isNull());
 }
 
-void tst_pzTimer::startByNameReachesTheTimer()
-{
+void tst_pzTimer::startByNameReachesTheTimer() {
     pzTimer timer;
     timer.setInterval(1000);
     QVERIFY(QMetaObject::invokeMethod(&timer, "start"));
@@ -89,8 +81,7 @@ void tst_pzTimer::startByNameReachesTheTimer()
     QVERIFY(!timer.time().isNull());
 }
 
-void tst_pzTimer::timePropertyIsReadOnly()
-{
+void tst_pzTimer::timePropertyIsReadOnly() {
     pzTimer timer;
     const QMetaObject* meta = timer.metaObject();
     const QMetaProperty property = meta->property(meta->indexOfProperty("time"));

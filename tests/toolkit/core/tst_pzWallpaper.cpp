@@ -8,8 +8,7 @@
 namespace {
 
 // A picture whose every pixel tells where it came from: red grows with x, green with y.
-QPixmap coordinatePicture(int width, int height)
-{
+QPixmap coordinatePicture(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -17,8 +16,7 @@ QPixmap coordinatePicture(int width, int height)
     return QPixmap::fromImage(image);
 }
 
-QImage paintInto(pzWallpaper& wallpaper, const QSize& canvas)
-{
+QImage paintInto(pzWallpaper& wallpaper, const QSize& canvas) {
     QImage image(canvas, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QPainter painter(&image);
@@ -27,15 +25,13 @@ QImage paintInto(pzWallpaper& wallpaper, const QSize& canvas)
 }
 
 // The working copy the wallpaper makes of a picture: rescaled to 1024 x 768.
-QImage workingCopy(const QPixmap& picture)
-{
+QImage workingCopy(const QPixmap& picture) {
     return picture.scaled(1024, 768, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).toImage();
 }
 
 } // namespace
 
-class tst_pzWallpaper : public QObject
-{
+class tst_pzWallpaper : public QObject {
     Q_OBJECT
 
 private slots:
@@ -48,8 +44,7 @@ private slots:
     void nullPictureDrawsNothing();
 };
 
-void tst_pzWallpaper::cutsTargetsWithinTheWorkingCopyUnscaled_data()
-{
+void tst_pzWallpaper::cutsTargetsWithinTheWorkingCopyUnscaled_data() {
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<QSize>("target");
     QTest::newRow("800x600 into the window content") << QSize(800, 600) << QSize(900, 644);
@@ -57,8 +52,7 @@ void tst_pzWallpaper::cutsTargetsWithinTheWorkingCopyUnscaled_data()
     QTest::newRow("wide picture is distorted first") << QSize(1680, 1050) << QSize(500, 300);
 }
 
-void tst_pzWallpaper::cutsTargetsWithinTheWorkingCopyUnscaled()
-{
+void tst_pzWallpaper::cutsTargetsWithinTheWorkingCopyUnscaled() {
     QFETCH(QSize, picture);
     QFETCH(QSize, target);
     const QPixmap source = coordinatePicture(picture.width(), picture.height());
@@ -71,8 +65,7 @@ void tst_pzWallpaper::cutsTargetsWithinTheWorkingCopyUnscaled()
     QCOMPARE(painted, expected.convertToFormat(painted.format()));
 }
 
-void tst_pzWallpaper::stretchesAlongAxesLargerThanTheWorkingCopy()
-{
+void tst_pzWallpaper::stretchesAlongAxesLargerThanTheWorkingCopy() {
     const QPixmap source = coordinatePicture(800, 600);
     const QImage working = workingCopy(source);
     pzWallpaper wallpaper;
@@ -93,8 +86,7 @@ void tst_pzWallpaper::stretchesAlongAxesLargerThanTheWorkingCopy()
     QVERIFY(qAbs(redHalfway - qRed(working.pixel(512, 10))) <= 2);
 }
 
-void tst_pzWallpaper::offsetTargetCutsFromTheSameOffsetAndStretchesTheClippedCut()
-{
+void tst_pzWallpaper::offsetTargetCutsFromTheSameOffsetAndStretchesTheClippedCut() {
     const QPixmap source = coordinatePicture(800, 600);
     const QImage working = workingCopy(source);
     pzWallpaper wallpaper;
@@ -108,8 +100,7 @@ void tst_pzWallpaper::offsetTargetCutsFromTheSameOffsetAndStretchesTheClippedCut
     QCOMPARE(painted.pixel(99, 49), QColor(Qt::blue).rgb());
 }
 
-void tst_pzWallpaper::picturesAndTargetsMayArriveInAnyOrder()
-{
+void tst_pzWallpaper::picturesAndTargetsMayArriveInAnyOrder() {
     const QPixmap first = coordinatePicture(800, 600);
     QPixmap second(640, 480);
     second.fill(Qt::darkGreen);
@@ -128,8 +119,7 @@ void tst_pzWallpaper::picturesAndTargetsMayArriveInAnyOrder()
     QCOMPARE(painted.pixel(299, 199), QColor(Qt::darkGreen).rgb());
 }
 
-void tst_pzWallpaper::freshOrHalfSetWallpaperPaintsNothing()
-{
+void tst_pzWallpaper::freshOrHalfSetWallpaperPaintsNothing() {
     pzWallpaper fresh;
     QImage image(50, 50, QImage::Format_RGB32);
     image.fill(Qt::blue);
@@ -147,8 +137,7 @@ void tst_pzWallpaper::freshOrHalfSetWallpaperPaintsNothing()
     QCOMPARE(paintInto(pictureOnly, QSize(50, 50)).pixel(0, 0), QColor(Qt::blue).rgb());
 }
 
-void tst_pzWallpaper::nullPictureDrawsNothing()
-{
+void tst_pzWallpaper::nullPictureDrawsNothing() {
     pzWallpaper wallpaper;
     wallpaper.setPixmap(QPixmap(QStringLiteral(":/no/such/picture.png")));
     wallpaper.resize(QRect(0, 0, 100, 100));
