@@ -9,4 +9,7 @@ if [ ! -f "build/$PRESET/CMakeCache.txt" ]; then
     cmake --preset "$PRESET" >/dev/null
 fi
 cmake --build --preset "$PRESET" --target bench_traffic -j"$(nproc)" >/dev/null
-QT_QPA_PLATFORM=offscreen exec "build/$PRESET/tests/app/traffic/bench_traffic" "$@"
+# Pinned to one core, so that the figures do not depend on Qt spreading work over threads.
+pin=()
+command -v taskset >/dev/null && pin=(taskset -c 0)
+QT_QPA_PLATFORM=offscreen exec "${pin[@]}" "build/$PRESET/tests/app/traffic/bench_traffic" "$@"

@@ -5,25 +5,15 @@
 #include <QGraphicsScene>
 #include <QPainter>
 
-rvEntity::rvEntity(QGraphicsItem* parent)
-    : QGraphicsItem(parent)
-    , rvPrivatable(own(new rvEntityPrivate)) {
-    initialize();
-}
-
 rvEntity::rvEntity(Handle record, QGraphicsItem* parent)
     : QGraphicsItem(parent)
     , rvPrivatable(record) {
-    initialize();
-}
-
-rvEntity::~rvEntity() = default;
-
-void rvEntity::initialize() {
     Q_D(rvEntity);
     setZValue(1.0);
     d->clock.start();
 }
+
+rvEntity::~rvEntity() = default;
 
 QRectF rvEntity::boundingRect() const {
     Q_D(const rvEntity);

@@ -11,7 +11,6 @@ struct rvEntityPrivate;
 // picture has left the scene rectangle.
 class rvEntity : public QGraphicsItem, public rvPrivatable {
 public:
-    explicit rvEntity(QGraphicsItem* parent = nullptr);
     ~rvEntity() override;
 
     QRectF boundingRect() const override;
@@ -32,6 +31,7 @@ public:
     static QString pictureName(const QString& prefix, int variant, int direction);
 
 protected:
+    // The concrete entity hands over its own, extended record.
     rvEntity(Handle record, QGraphicsItem* parent);
 
     void loadPixmap(const QString& prefix, int variant);
@@ -44,7 +44,5 @@ protected:
     void leaveIfOutside();
 
 private:
-    void initialize();
-
     RV_DECLARE_PRIVATE(rvEntity)
 };

@@ -38,7 +38,7 @@ Figures summarize(std::vector<double> samples) {
 }
 
 void print(const char* what, const Figures& figures, const char* unit, double scale) {
-    std::printf("%-44s median %8.2f %s   mean %8.2f %s   best %8.2f %s\n", what,
+    std::printf("%-48s median %8.2f %s   mean %8.2f %s   best %8.2f %s\n", what,
                 figures.median * scale, unit, figures.mean * scale, unit, figures.best * scale,
                 unit);
 }
@@ -77,6 +77,17 @@ std::vector<double> timeTicks(QGraphicsScene& scene, int ticks, std::chrono::nan
         samples.push_back(double(timer.nsecsElapsed()));
         // The event loop's own work between ticks (index and repaint) is not part of the tick.
         QCoreApplication::processEvents();
+    }
+    return samples;
+}
+
+std::vector<double> timeConstructions(int count) {
+    std::vector<double> samples;
+    QElapsedTimer timer;
+    for (int i = 0; i < count; ++i) {
+        timer.start();
+        rvMainContent view;
+        samples.push_back(double(timer.nsecsElapsed()));
     }
     return samples;
 }
@@ -120,6 +131,8 @@ int main(int argc, char* argv[]) {
           us);
     print("tick, sub-millisecond (0.1 ms apart)", summarize(timeTicks(scene, 5000, 100us)), "us",
           us);
+    print("construction of the view (map, towers, timers)", summarize(timeConstructions(20)), "ms",
+          ms);
     print("full repaint of the view", summarize(timeRepaints(*view.viewport(), 300)), "ms", ms);
     return 0;
 }

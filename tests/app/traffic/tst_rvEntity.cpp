@@ -1,44 +1,51 @@
 #include "rvEntity.h"
 
+#include "rvCar.h"
 #include "trafficTesting.h"
 
 #include <QTest>
 
-// A bare entity that counts its picture reloads and shows the first car's pictures.
-class ProbeEntity : public rvEntity {
-public:
-    int type() const override { return 99; }
-    void updatePixmap() override {
-        ++reloads;
-        loadPixmap(QStringLiteral(":/car"), 1);
-    }
-    void advance(int phase) override {
-        if (isFinished())
-            return;
-        if (phase != 0) {
-            setPos(position());
-            return;
-        }
-        travel(qreal(elapsedSinceLastStep()));
-        leaveIfOutside();
-    }
-
-    int reloads = 0;
-};
-
+// The behaviour all entities share, seen through a car of the first model.
 class tst_rvEntity : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void pictureName_data();
     void pictureName();
     void newEntity();
-    void setDirectionReloadsThePicture();
-    void setPositionLeavesTheItemWhereItIs();
+    void setPositionMovesTheItemOnlyAtTheNextTick();
     void travelsAlongItsDirection_data();
     void travelsAlongItsDirection();
     void unknownDirectionShowsNothingAndFinishes();
+
+private:
+    rvEntity* addEntity(int direction, const QPointF& position);
+
+    ManualClock* mClock = nullptr;
+    QGraphicsScene* mScene = nullptr;
 };
+
+void tst_rvEntity::init() {
+    mClock = new ManualClock;
+    mScene = new EmptyBlock;
+}
+
+void tst_rvEntity::cleanup() {
+    delete mScene;
+    delete mClock;
+}
+
+rvEntity* tst_rvEntity::addEntity(int direction, const QPointF& position) {
+    seedForNextDraw(3, 0);
+    auto* entity = new rvCar;
+    mScene->addItem(entity);
+    entity->setDirection(direction);
+    entity->setPosition(position);
+    return entity;
+}
 
 void tst_rvEntity::pictureName_data() {
     QTest::addColumn<QString>("prefix");
@@ -62,75 +69,54 @@ void tst_rvEntity::pictureName() {
 }
 
 void tst_rvEntity::newEntity() {
-    ProbeEntity entity;
+    seedForNextDraw(3, 0);
+    rvCar entity;
     QCOMPARE(entity.zValue(), 1.0);
     QCOMPARE(entity.direction(), 0);
     QCOMPARE(entity.position(), QPointF(-1, -1));
     QCOMPARE(entity.pos(), QPointF(0, 0));
     QVERIFY(!entity.isFinished());
-    QCOMPARE(entity.reloads, 0);
-    QCOMPARE(entity.boundingRect(), QRectF());
 }
 
-void tst_rvEntity::setDirectionReloadsThePicture() {
-    ProbeEntity entity;
-    entity.setDirection(1);
-    QCOMPARE(entity.reloads, 1);
-    QCOMPARE(entity.boundingRect(), QRectF(0, 0, 64, 39));
-    entity.setDirection(1);
-    QCOMPARE(entity.reloads, 2);
-    entity.setDirection(2);
-    QCOMPARE(entity.boundingRect(), QRectF(0, 0, 39, 64));
-}
-
-void tst_rvEntity::setPositionLeavesTheItemWhereItIs() {
-    ManualClock clock;
-    EmptyBlock scene;
-    auto* entity = new ProbeEntity;
-    scene.addItem(entity);
-    entity->setDirection(1);
-    entity->setPosition(QPointF(100, 200));
+void tst_rvEntity::setPositionMovesTheItemOnlyAtTheNextTick() {
+    rvEntity* entity = addEntity(1, QPointF(100, 200));
     QCOMPARE(entity->pos(), QPointF(0, 0));
-    scene.advance();
+    entity->advance(0);
+    QCOMPARE(entity->pos(), QPointF(0, 0));
+    entity->advance(1);
     QCOMPARE(entity->pos(), QPointF(100, 200));
 }
 
 void tst_rvEntity::travelsAlongItsDirection_data() {
     QTest::addColumn<int>("direction");
     QTest::addColumn<QPointF>("expected");
-    QTest::newRow("up") << 0 << QPointF(300, 290);
-    QTest::newRow("right") << 1 << QPointF(310, 300);
-    QTest::newRow("down") << 2 << QPointF(300, 310);
-    QTest::newRow("left") << 3 << QPointF(290, 300);
+    QTest::addColumn<QSizeF>("picture");
+    QTest::newRow("up") << 0 << QPointF(300, 285) << QSizeF(39, 64);
+    QTest::newRow("right") << 1 << QPointF(315, 300) << QSizeF(64, 39);
+    QTest::newRow("down") << 2 << QPointF(300, 315) << QSizeF(39, 64);
+    QTest::newRow("left") << 3 << QPointF(285, 300) << QSizeF(64, 39);
 }
 
 void tst_rvEntity::travelsAlongItsDirection() {
     QFETCH(int, direction);
     QFETCH(QPointF, expected);
-    ManualClock clock;
-    EmptyBlock scene;
-    auto* entity = new ProbeEntity;
-    scene.addItem(entity);
-    entity->setDirection(direction);
-    entity->setPosition(QPointF(300, 300));
-    clock.advance(10ms);
-    scene.advance();
-    QCOMPARE(entity->position(), expected);
-    QCOMPARE(entity->pos(), expected);
+    QFETCH(QSizeF, picture);
+    rvEntity* entity = addEntity(direction, QPointF(300, 300));
+    QCOMPARE(entity->boundingRect().size(), picture);
+    mClock->advance(100ms);
+    mScene->advance();
+    QVERIFY(qAbs(entity->position().x() - expected.x()) < 1e-4);
+    QVERIFY(qAbs(entity->position().y() - expected.y()) < 1e-4);
+    QCOMPARE(entity->pos(), entity->position());
 }
 
-// The picture name has no direction word, names no resource, and an empty picture is never
+// Its picture name has no direction word and names no resource; an empty picture is never
 // inside the scene.
 void tst_rvEntity::unknownDirectionShowsNothingAndFinishes() {
-    ManualClock clock;
-    EmptyBlock scene;
-    auto* entity = new ProbeEntity;
-    scene.addItem(entity);
-    entity->setDirection(5);
-    entity->setPosition(QPointF(300, 300));
+    rvEntity* entity = addEntity(5, QPointF(300, 300));
     QCOMPARE(entity->boundingRect(), QRectF());
-    clock.advance(10ms);
-    scene.advance();
+    mClock->advance(10ms);
+    mScene->advance();
     QVERIFY(entity->isFinished());
     QVERIFY(!entity->isVisible());
     QCOMPARE(entity->position(), QPointF(300, 300));

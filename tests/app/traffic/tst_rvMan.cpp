@@ -60,8 +60,6 @@ void tst_rvMan::newPedestrian() {
     QCOMPARE(man.direction(), 0);
     QCOMPARE(man.boundingRect(), QRectF(0, 0, 16, 20));
     QCOMPARE(man.type(), 2);
-    QCOMPARE(man.zValue(), 1.0);
-    QCOMPARE(man.position(), QPointF(-1, -1));
 }
 
 void tst_rvMan::drawsLookThenOffsets() {
@@ -77,13 +75,6 @@ void tst_rvMan::drawsLookThenOffsets() {
         QCOMPARE(rvRandom::draw(1000), after);
         man->advance(1);
         QCOMPARE(man->pos() - man->position(), QPointF(offsetX, offsetY));
-    }
-    rvRandom::seed(5);
-    for (int i = 0; i < 200; ++i) {
-        rvMan* man = addMan(5, 0, 2);
-        man->advance(1);
-        const QPointF offset = man->pos() - man->position();
-        QVERIFY(qAbs(offset.x()) <= 20 && qAbs(offset.y()) <= 20);
     }
 }
 

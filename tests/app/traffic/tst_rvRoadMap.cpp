@@ -9,8 +9,6 @@ class tst_rvRoadMap : public QObject {
 private slots:
     void tileAtReadsTheMap_data();
     void tileAtReadsTheMap();
-    void roadsCrossWithSidewalksAlongside();
-    void spawnCellsInMapOrder();
     void nextDirection_data();
     void nextDirection();
 };
@@ -37,35 +35,6 @@ void tst_rvRoadMap::tileAtReadsTheMap() {
     QFETCH(int, row);
     QFETCH(int, code);
     QCOMPARE(tileAt(column, row), code);
-}
-
-// Road in columns 6-7 and rows 4-5, sidewalks beside every arm, grass elsewhere.
-void tst_rvRoadMap::roadsCrossWithSidewalksAlongside() {
-    for (int row = 0; row < RoadMapRows; ++row) {
-        for (int column = 0; column < RoadMapColumns; ++column) {
-            const bool road = column == 6 || column == 7 || row == 4 || row == 5;
-            const bool sidewalk = !road && (column == 5 || column == 8 || row == 3 || row == 6);
-            const int code = tileAt(column, row);
-            const QByteArray where = QByteArray::number(column) + "," + QByteArray::number(row);
-            if (road)
-                QVERIFY2(code == 2 || (code >= 20 && code <= 23), where);
-            else if (sidewalk)
-                QVERIFY2(code == 1 || (code >= 10 && code <= 13), where);
-            else
-                QVERIFY2(code == 0, where);
-        }
-    }
-}
-
-void tst_rvRoadMap::spawnCellsInMapOrder() {
-    QList<QPoint> spawns;
-    for (int row = 0; row < RoadMapRows; ++row)
-        for (int column = 0; column < RoadMapColumns; ++column)
-            if (tileAt(column, row) >= 10)
-                spawns.append(QPoint(column, row));
-    const QList<QPoint> expected = {{5, 0}, {6, 0}, {8, 0},  {0, 3}, {13, 3}, {13, 4},
-                                    {0, 5}, {0, 6}, {13, 6}, {5, 9}, {7, 9},  {8, 9}};
-    QCOMPARE(spawns, expected);
 }
 
 void tst_rvRoadMap::nextDirection_data() {
