@@ -2,26 +2,21 @@
 
 // Common first part of every program record: the back pointer to the public object.
 // Records are plain structs; a derived class's record extends its base's record.
-struct rvRecord
-{
+struct rvRecord {
     class rvPrivatable* owner = nullptr;
 };
 
 // Second base of every stateful program class: owns the class's record.
 // The most derived class creates the record and hands it over with own(), which remembers
 // the record's real type so that it is destroyed whole without a virtual destructor.
-class rvPrivatable
-{
+class rvPrivatable {
 public:
-    struct Handle
-    {
+    struct Handle {
         rvRecord* record;
         void (*destroy)(rvRecord*);
     };
 
-    template <class Record>
-    static Handle own(Record* record)
-    {
+    template <class Record> static Handle own(Record* record) {
         return {record, [](rvRecord* r) { delete static_cast<Record*>(r); }};
     }
 
@@ -43,9 +38,10 @@ private:
 // The record type is incomplete in public headers, hence reinterpret_cast, as Qt does: records
 // derive singly from their base record, so the pointer value is the same.
 #define RV_DECLARE_PRIVATE(Class)                                                                  \
-    inline Class##Private* d_func() { return reinterpret_cast<Class##Private*>(privateRecord()); }     \
-    inline const Class##Private* d_func() const                                                    \
-    {                                                                                              \
-        return reinterpret_cast<const Class##Private*>(privateRecord());                                \
+    inline Class##Private* d_func() {                                                              \
+        return reinterpret_cast<Class##Private*>(privateRecord());                                 \
+    }                                                                                              \
+    inline const Class##Private* d_func() const {                                                  \
+        return reinterpret_cast<const Class##Private*>(privateRecord());                           \
     }                                                                                              \
     friend struct Class##Private;
