@@ -1,0 +1,100 @@
+#include "pzFadeButton.h"
+
+#include "pzFadeButton_p.h"
+#include "pzPaint.h"
+
+#include <QIcon>
+#include <QPainter>
+
+pzFadeButton::pzFadeButton(const QString& path, QWidget* parent)
+    : pzFadeButton(*new pzFadeButtonPrivate, path, parent) {}
+
+pzFadeButton::pzFadeButton(pzFadeButtonPrivate& d, const QString& path, QWidget* parent)
+    : QAbstractButton(parent)
+    , pzPrivatable(&d) {
+    init(path);
+}
+
+pzFadeButton::~pzFadeButton() = default;
+
+void pzFadeButton::init(const QString& path) {
+    Q_D(pzFadeButton);
+    d->path = path;
+    setIcon(QIcon(path));
+    setIconSize(QSize(22, 22));
+    connect(&d->pushTimer, &QTimer::timeout, this, &pzFadeButton::resetPushed);
+}
+
+QString pzFadeButton::path() const {
+    return d_func()->path;
+}
+
+bool pzFadeButton::entered() const {
+    return d_func()->entered;
+}
+
+bool pzFadeButton::pushed() const {
+    return d_func()->pushed;
+}
+
+QColor pzFadeButton::backColor() const {
+    return d_func()->backColor;
+}
+
+QColor pzFadeButton::backColorPush() const {
+    return d_func()->backColorPush;
+}
+
+void pzFadeButton::setBackColor(const QColor& color) {
+    d_func()->backColor = color;
+}
+
+void pzFadeButton::setBackColorPush(const QColor& color) {
+    d_func()->backColorPush = color;
+}
+
+QSize pzFadeButton::sizeHint() const {
+    return iconSize();
+}
+
+void pzFadeButton::resetPushed() {
+    Q_D(pzFadeButton);
+    d->pushTimer.stop();
+    d->pushed = false;
+    update();
+}
+
+void pzFadeButton::mousePressEvent(QMouseEvent* event) {
+    Q_D(pzFadeButton);
+    d->pushed = true;
+    update();
+    d->pushTimer.stop();
+    QAbstractButton::mousePressEvent(event);
+}
+
+void pzFadeButton::mouseReleaseEvent(QMouseEvent* event) {
+    d_func()->pushTimer.start(pzFadeButtonPrivate::PushMilliseconds);
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void pzFadeButton::enterEvent(QEnterEvent*) {
+    d_func()->entered = true;
+}
+
+void pzFadeButton::leaveEvent(QEvent*) {
+    d_func()->entered = false;
+}
+
+void pzFadeButton::paintEvent(QPaintEvent*) {
+    Q_D(pzFadeButton);
+    QPainter painter(this);
+    pzPaint paint(painter);
+    if (isChecked() || d->pushed)
+        paint.drawRect(rect(), d->backColorPush);
+    else if (d->entered)
+        paint.drawRect(rect(), d->backColor);
+
+    const QSize size = iconSize();
+    const QPixmap pixmap = icon().pixmap(size, QIcon::Normal, QIcon::Off);
+    painter.drawPixmap(QRectF(0, 0, size.width(), size.height()), pixmap, QRectF());
+}

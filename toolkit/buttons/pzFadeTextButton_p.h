@@ -1,0 +1,16 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "pzFadeButton_p.h"
+#include "pzFadeTextButton.h"
+
+class pzText;
+
+class pzFadeTextButtonPrivate : public pzFadeButtonPrivate {
+public:
+    static constexpr int TextIndent = 26;
+    static constexpr int TextTrail = 6;
+
+    pzText* label = nullptr;
+};
