@@ -1,0 +1,4 @@
+#include "pzItemHList.h"
+
+pzItemHList::pzItemHList(QWidget* parent)
+    : pzItemList(QBoxLayout::LeftToRight, parent) {}

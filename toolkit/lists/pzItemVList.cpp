@@ -1,0 +1,4 @@
+#include "pzItemVList.h"
+
+pzItemVList::pzItemVList(QWidget* parent)
+    : pzItemList(QBoxLayout::TopToBottom, parent) {}

@@ -1,0 +1,11 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "pzListPage.h"
+#include "pzPrivate.h"
+
+class pzListPagePrivate : public pzPrivate {
+public:
+    bool created = false;
+};
