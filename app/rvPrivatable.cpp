@@ -1,14 +1,12 @@
 #include "rvPrivatable.h"
 
 rvPrivatable::rvPrivatable(Handle handle)
-    : mHandle(handle)
-{
+    : mHandle(handle) {
     if (mHandle.record)
         mHandle.record->owner = this;
 }
 
-rvPrivatable::~rvPrivatable()
-{
+rvPrivatable::~rvPrivatable() {
     if (mHandle.record)
         mHandle.destroy(mHandle.record);
 }

@@ -36,6 +36,14 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
 }
 
+# Qt warns on every start when the runtime folder is missing (root shells, CI).
+ensure_runtime_dir() {
+    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+        XDG_RUNTIME_DIR=$(mktemp -d)
+        export XDG_RUNTIME_DIR
+    fi
+}
+
 build() {
     cd "$ROOT"
     if [ ! -f "build/$PRESET/CMakeCache.txt" ]; then
@@ -46,10 +54,6 @@ build() {
 
 # Starts Xvfb on a free display number and exports DISPLAY; stop_virtual_display ends it.
 start_virtual_display() {
-    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-        XDG_RUNTIME_DIR=$(mktemp -d)
-        export XDG_RUNTIME_DIR
-    fi
     local number=${1:-90}
     while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
         number=$((number + 1))

@@ -3,6 +3,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages
+ensure_runtime_dir
 build >/dev/null
 program="$ROOT/build/$PRESET/app/verrin"
 

@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <QWidget>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Verrin - Oren Vale"));

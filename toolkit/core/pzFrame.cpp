@@ -4,8 +4,7 @@
 
 namespace {
 
-void setRoleBrush(QWidget& widget, QPalette::ColorRole role, const QColor& color)
-{
+void setRoleBrush(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
     QPalette palette = widget.palette();
     palette.setBrush(QPalette::All, role, QBrush(color, Qt::SolidPattern));
     widget.setPalette(palette);
@@ -15,19 +14,16 @@ void setRoleBrush(QWidget& widget, QPalette::ColorRole role, const QColor& color
 
 pzFrame::pzFrame(QWidget* parent)
     : QFrame(parent)
-    , pzPrivatable(new pzFramePrivate)
-{
+    , pzPrivatable(new pzFramePrivate) {
     setBackgroundColor(QColor(255, 255, 255, 200));
 }
 
 pzFrame::~pzFrame() = default;
 
-void pzFrame::setBackgroundColor(const QColor& color)
-{
+void pzFrame::setBackgroundColor(const QColor& color) {
     setRoleBrush(*this, QPalette::Window, color);
 }
 
-void pzFrame::setFrameColor(const QColor& color)
-{
+void pzFrame::setFrameColor(const QColor& color) {
     setRoleBrush(*this, QPalette::WindowText, color);
 }

@@ -8,8 +8,7 @@
 class pzFramePrivate;
 
 // A frame with a translucent white background and setters for its two colours.
-class PZTOOLS_EXPORT pzFrame : public QFrame, public pzPrivatable
-{
+class PZTOOLS_EXPORT pzFrame : public QFrame, public pzPrivatable {
     Q_OBJECT
 
 public:

@@ -5,6 +5,4 @@
 #include "pzFrame.h"
 #include "pzPrivate.h"
 
-class pzFramePrivate : public pzPrivate
-{
-};
+class pzFramePrivate : public pzPrivate {};

@@ -9,12 +9,10 @@
 namespace {
 
 // Brackets one primitive so the caller's pen, brush and font survive it.
-class StateGuard
-{
+class StateGuard {
 public:
     explicit StateGuard(QPainter& painter)
-        : mPainter(painter)
-    {
+        : mPainter(painter) {
         mPainter.save();
     }
     ~StateGuard() { mPainter.restore(); }
@@ -25,8 +23,7 @@ private:
 
 } // namespace
 
-void pzPaintPrivate::fill(const QRect& rect, const QBrush& brush)
-{
+void pzPaintPrivate::fill(const QRect& rect, const QBrush& brush) {
     StateGuard guard(*painter);
     painter->setPen(Qt::NoPen);
     painter->setBrush(brush);
@@ -35,19 +32,15 @@ void pzPaintPrivate::fill(const QRect& rect, const QBrush& brush)
 
 pzPaint::pzPaint(QPainter& painter, QObject* parent)
     : QObject(parent)
-    , pzPrivatable(new pzPaintPrivate(painter))
-{
-}
+    , pzPrivatable(new pzPaintPrivate(painter)) {}
 
 pzPaint::~pzPaint() = default;
 
-void pzPaint::drawRect(const QRect& rect, const QColor& color)
-{
+void pzPaint::drawRect(const QRect& rect, const QColor& color) {
     d_func()->fill(rect, QBrush(color, Qt::SolidPattern));
 }
 
-void pzPaint::drawTextElided(const QRect& rect, const QString& text)
-{
+void pzPaint::drawTextElided(const QRect& rect, const QString& text) {
     Q_D(pzPaint);
     StateGuard guard(*d->painter);
     const QFontMetrics metrics(d->painter->font());
@@ -55,8 +48,7 @@ void pzPaint::drawTextElided(const QRect& rect, const QString& text)
     d->painter->drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
-void pzPaint::drawHGradient(const QRect& rect, const QColor& first, const QColor& second)
-{
+void pzPaint::drawHGradient(const QRect& rect, const QColor& first, const QColor& second) {
     // The final stop lies on the line just below the last row.
     QLinearGradient gradient(rect.left(), rect.top(), rect.left(), rect.top() + rect.height());
     gradient.setColorAt(0, first);
@@ -64,8 +56,7 @@ void pzPaint::drawHGradient(const QRect& rect, const QColor& first, const QColor
     d_func()->fill(rect, QBrush(gradient));
 }
 
-void pzPaint::drawVGradient(const QRect& rect, const QColor& first, const QColor& second)
-{
+void pzPaint::drawVGradient(const QRect& rect, const QColor& first, const QColor& second) {
     const int bottom = rect.top() + rect.height();
     QLinearGradient gradient(rect.left(), bottom, rect.left() + rect.width(), bottom);
     gradient.setColorAt(0, first);

@@ -12,8 +12,7 @@ class QString;
 class pzPaintPrivate;
 
 // Drawing primitives for the toolkit's custom-painted widgets; each keeps the painter's state.
-class PZTOOLS_EXPORT pzPaint : public QObject, public pzPrivatable
-{
+class PZTOOLS_EXPORT pzPaint : public QObject, public pzPrivatable {
     Q_OBJECT
 
 public:

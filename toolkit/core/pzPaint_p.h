@@ -7,13 +7,10 @@
 
 class QBrush;
 
-class pzPaintPrivate : public pzPrivate
-{
+class pzPaintPrivate : public pzPrivate {
 public:
     explicit pzPaintPrivate(QPainter& painter)
-        : painter(&painter)
-    {
-    }
+        : painter(&painter) {}
 
     void fill(const QRect& rect, const QBrush& brush);
 

@@ -3,7 +3,6 @@
 #include <QPixmap>
 
 pzPicture::pzPicture(const QString& path, QWidget* parent)
-    : QLabel(parent)
-{
+    : QLabel(parent) {
     setPixmap(QPixmap(path));
 }

@@ -5,8 +5,7 @@
 #include <QLabel>
 
 // A label showing the picture at a path, at its natural size.
-class PZTOOLS_EXPORT pzPicture : public QLabel
-{
+class PZTOOLS_EXPORT pzPicture : public QLabel {
     Q_OBJECT
 
 public:

@@ -3,13 +3,11 @@
 #include "pzPrivate.h"
 
 pzPrivatable::pzPrivatable(pzPrivate* record)
-    : mRecord(record)
-{
+    : mRecord(record) {
     if (mRecord)
         mRecord->owner = this;
 }
 
-pzPrivatable::~pzPrivatable()
-{
+pzPrivatable::~pzPrivatable() {
     delete mRecord;
 }

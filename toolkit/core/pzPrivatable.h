@@ -7,8 +7,7 @@ class pzPrivate;
 // Second base of every stateful toolkit class: owns the class's private record.
 // The record is deleted by this destructor, so it outlives the public destructor body
 // and is gone before the Qt base is destroyed.
-class PZTOOLS_EXPORT pzPrivatable
-{
+class PZTOOLS_EXPORT pzPrivatable {
 public:
     virtual ~pzPrivatable();
 
@@ -28,9 +27,10 @@ private:
 // The record type is incomplete in public headers, hence reinterpret_cast, as Qt does: records
 // derive singly from their base record, so the pointer value is the same.
 #define PZ_DECLARE_PRIVATE(Class)                                                                  \
-    inline Class##Private* d_func() { return reinterpret_cast<Class##Private*>(privateRecord()); }     \
-    inline const Class##Private* d_func() const                                                    \
-    {                                                                                              \
-        return reinterpret_cast<const Class##Private*>(privateRecord());                                \
+    inline Class##Private* d_func() {                                                              \
+        return reinterpret_cast<Class##Private*>(privateRecord());                                 \
+    }                                                                                              \
+    inline const Class##Private* d_func() const {                                                  \
+        return reinterpret_cast<const Class##Private*>(privateRecord());                           \
     }                                                                                              \
     friend class Class##Private;

@@ -5,8 +5,7 @@
 class pzPrivatable;
 
 // Polymorphic base of every toolkit private record.
-class PZTOOLS_EXPORT pzPrivate
-{
+class PZTOOLS_EXPORT pzPrivate {
 public:
     pzPrivate() = default;
     virtual ~pzPrivate();
@@ -20,6 +19,10 @@ public:
 
 // Accessors for a record back to its public class (use with Q_Q).
 #define PZ_DECLARE_PUBLIC(Class)                                                                   \
-    inline Class* q_func() { return static_cast<Class*>(owner); }                                  \
-    inline const Class* q_func() const { return static_cast<const Class*>(owner); }                \
+    inline Class* q_func() {                                                                       \
+        return static_cast<Class*>(owner);                                                         \
+    }                                                                                              \
+    inline const Class* q_func() const {                                                           \
+        return static_cast<const Class*>(owner);                                                   \
+    }                                                                                              \
     friend class Class;

@@ -6,19 +6,16 @@
 
 pzText::pzText(const QString& text, QWidget* parent)
     : QLabel(parent)
-    , pzPrivatable(new pzTextPrivate)
-{
+    , pzPrivatable(new pzTextPrivate) {
     setText(text);
 }
 
 pzText::~pzText() = default;
 
-void pzText::mousePressEvent(QMouseEvent* event)
-{
+void pzText::mousePressEvent(QMouseEvent* event) {
     event->ignore();
 }
 
-void pzText::mouseReleaseEvent(QMouseEvent* event)
-{
+void pzText::mouseReleaseEvent(QMouseEvent* event) {
     event->ignore();
 }

@@ -8,8 +8,7 @@
 class pzTextPrivate;
 
 // A text label that lets mouse presses and releases through to its parent.
-class PZTOOLS_EXPORT pzText : public QLabel, public pzPrivatable
-{
+class PZTOOLS_EXPORT pzText : public QLabel, public pzPrivatable {
     Q_OBJECT
 
 public:

@@ -5,6 +5,4 @@
 #include "pzPrivate.h"
 #include "pzText.h"
 
-class pzTextPrivate : public pzPrivate
-{
-};
+class pzTextPrivate : public pzPrivate {};

@@ -4,30 +4,24 @@
 
 pzTimer::pzTimer(QObject* parent)
     : QTimer(parent)
-    , pzPrivatable(new pzTimerPrivate)
-{
-}
+    , pzPrivatable(new pzTimerPrivate) {}
 
 pzTimer::~pzTimer() = default;
 
-QTime pzTimer::time() const
-{
+QTime pzTimer::time() const {
     return d_func()->time;
 }
 
-void pzTimer::start(int msec)
-{
+void pzTimer::start(int msec) {
     QTimer::start(msec);
     d_func()->time = QTime::currentTime();
 }
 
-void pzTimer::start()
-{
+void pzTimer::start() {
     QTimer::start();
     d_func()->time = QTime::currentTime();
 }
 
-void pzTimer::stop()
-{
+void pzTimer::stop() {
     QTimer::stop();
 }

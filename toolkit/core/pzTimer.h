@@ -9,8 +9,7 @@
 class pzTimerPrivate;
 
 // A timer that remembers the time of day at which it was last started.
-class PZTOOLS_EXPORT pzTimer : public QTimer, public pzPrivatable
-{
+class PZTOOLS_EXPORT pzTimer : public QTimer, public pzPrivatable {
     Q_OBJECT
     Q_PROPERTY(QTime time READ time)
 

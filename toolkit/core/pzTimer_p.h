@@ -5,8 +5,7 @@
 #include "pzPrivate.h"
 #include "pzTimer.h"
 
-class pzTimerPrivate : public pzPrivate
-{
+class pzTimerPrivate : public pzPrivate {
 public:
     QTime time;
 };

@@ -6,14 +6,11 @@
 
 pzWallpaper::pzWallpaper(QObject* parent)
     : QObject(parent)
-    , pzPrivatable(new pzWallpaperPrivate)
-{
-}
+    , pzPrivatable(new pzWallpaperPrivate) {}
 
 pzWallpaper::~pzWallpaper() = default;
 
-void pzWallpaper::setPixmap(const QPixmap& pixmap)
-{
+void pzWallpaper::setPixmap(const QPixmap& pixmap) {
     Q_D(pzWallpaper);
     // The smooth rescale is the expensive step; it runs here only, never per resize or paint.
     d->pixmap = pixmap.scaled(pzWallpaperPrivate::WorkingWidth, pzWallpaperPrivate::WorkingHeight,
@@ -21,8 +18,7 @@ void pzWallpaper::setPixmap(const QPixmap& pixmap)
     resize(d->rect);
 }
 
-void pzWallpaper::resize(const QRect& rect)
-{
+void pzWallpaper::resize(const QRect& rect) {
     Q_D(pzWallpaper);
     QRect cut = rect;
     if (rect.width() > d->pixmap.width())
@@ -33,8 +29,7 @@ void pzWallpaper::resize(const QRect& rect)
     d->rect = rect;
 }
 
-void pzWallpaper::paint(QPainter& painter)
-{
+void pzWallpaper::paint(QPainter& painter) {
     Q_D(pzWallpaper);
     if (d->cutPixmap.isNull())
         return;

@@ -11,8 +11,7 @@ class QRect;
 class pzWallpaperPrivate;
 
 // Paints a background picture, rescaled once to a working size, into a target rectangle.
-class PZTOOLS_EXPORT pzWallpaper : public QObject, public pzPrivatable
-{
+class PZTOOLS_EXPORT pzWallpaper : public QObject, public pzPrivatable {
     Q_OBJECT
 
 public:

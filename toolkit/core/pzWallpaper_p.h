@@ -8,8 +8,7 @@
 #include <QPixmap>
 #include <QRect>
 
-class pzWallpaperPrivate : public pzPrivate
-{
+class pzWallpaperPrivate : public pzPrivate {
 public:
     static constexpr int WorkingWidth = 1024;
     static constexpr int WorkingHeight = 768;

@@ -1,0 +1,58 @@
+#include "pzFrameMenu.h"
+
+#include "pzFrameMenu_p.h"
+#include "pzPaint.h"
+
+#include <QPainter>
+
+pzFrameMenu::pzFrameMenu(QWidget* parent)
+    : QWidget(parent)
+    , pzPrivatable(new pzFrameMenuPrivate) {
+    Q_D(pzFrameMenu);
+    d->dynamicWidget = new pzDynamicWidget(this);
+    d->dynamicWidget->setObjectName(QStringLiteral("dynamicWidget"));
+    d->dynamicWidget->move(0, 0);
+    resize(0, 0);
+}
+
+pzFrameMenu::~pzFrameMenu() = default;
+
+pzDynamicWidget* pzFrameMenu::dynamicWidget() const {
+    return d_func()->dynamicWidget;
+}
+
+int pzFrameMenu::margin() const {
+    return d_func()->margin;
+}
+
+QWidget* pzFrameMenu::widget() const {
+    return d_func()->dynamicWidget->widget();
+}
+
+void pzFrameMenu::setWidget(QWidget* widget) {
+    if (!widget)
+        return;
+    Q_D(pzFrameMenu);
+    d->dynamicWidget->setWidget(widget);
+    resize(widget->width() + d->margin, widget->height() + d->margin);
+}
+
+QWidget* pzFrameMenu::takeWidget() {
+    resize(0, 0);
+    return d_func()->dynamicWidget->takeWidget();
+}
+
+void pzFrameMenu::resizeEvent(QResizeEvent*) {
+    Q_D(pzFrameMenu);
+    d->dynamicWidget->resize(width() - d->margin, height() - d->margin);
+}
+
+void pzFrameMenu::paintEvent(QPaintEvent*) {
+    Q_D(pzFrameMenu);
+    const QColor shadow(0, 0, 0, 150);
+    const int m = d->margin;
+    QPainter painter(this);
+    pzPaint paint(painter);
+    paint.drawRect(QRect(width() - m, 0, m, height()), shadow);
+    paint.drawRect(QRect(0, height() - m, width() - m, m), shadow);
+}

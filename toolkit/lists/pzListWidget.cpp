@@ -1,0 +1,64 @@
+#include "pzListWidget.h"
+
+#include "pzItemVList.h"
+#include "pzListWidget_p.h"
+
+#include <QLayout>
+
+void pzListWidgetPrivate::createInterface() {
+    interface = new pzListInterface(q_func());
+    interface->setObjectName(QStringLiteral("interface"));
+}
+
+pzListWidget::pzListWidget(QWidget* parent)
+    : pzListWidget(new pzListWidgetPrivate, parent) {}
+
+pzListWidget::pzListWidget(pzListWidgetPrivate* d, QWidget* parent)
+    : pzScrollArea(d, parent) {
+    setUpList();
+    d->createInterface();
+}
+
+pzListWidget::~pzListWidget() = default;
+
+void pzListWidget::setUpList() {
+    Q_D(pzListWidget);
+    d->itemList = new pzItemVList(this);
+    d->itemList->setObjectName(QStringLiteral("itemList"));
+    // The content is always exactly its size hint: its widest entry by all entries' heights.
+    d->itemList->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWidget(d->itemList);
+    setBackgroundColor(QColor(255, 255, 255, 200));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+pzListInterface* pzListWidget::interface() const {
+    return d_func()->interface;
+}
+
+void pzListWidget::addWidget(QWidget* widget, int stretch, Qt::Alignment alignment) {
+    d_func()->itemList->addWidget(widget, stretch, alignment);
+}
+
+void pzListWidget::insertWidget(int index, QWidget* widget, int stretch, Qt::Alignment alignment) {
+    d_func()->itemList->insertWidget(unsigned(index), widget, stretch, alignment);
+}
+
+void pzListWidget::removeWidget(QWidget* widget) {
+    d_func()->itemList->removeWidget(widget);
+}
+
+void pzListWidget::deleteAll() {
+    Q_D(pzListWidget);
+    const QVector<QWidget*> widgets = d->itemList->widgetVector();
+    d->itemList->clear();
+    for (QWidget* widget : widgets)
+        widget->deleteLater();
+}
+
+void pzListWidget::resizeEvent(QResizeEvent* event) {
+    const QVector<QWidget*> widgets = d_func()->itemList->widgetVector();
+    for (QWidget* widget : widgets)
+        widget->setFixedWidth(width());
+    QScrollArea::resizeEvent(event);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "pzListWidget.h"
+#include "pzScrollArea_p.h"
+
+class pzItemVList;
+
+class pzListWidgetPrivate : public pzScrollAreaPrivate {
+public:
+    PZ_DECLARE_PUBLIC(pzListWidget)
+
+    // Called by the list widget's constructor; a subclass record creates its own interface.
+    virtual void createInterface();
+
+    pzListInterface* interface = nullptr;
+    pzItemVList* itemList = nullptr;
+};

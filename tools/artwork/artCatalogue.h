@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+// One picture the generator writes: where it goes, its file name and how to draw it.
+struct artPicture {
+    enum Folder { Program, Toolkit };
+
+    Folder folder;
+    QString name;
+    std::function<QImage()> draw;
+};
+
+// Every picture of the program's and the toolkit's resource collections.
+namespace artCatalogue {
+
+QVector<artPicture> pictures();
+
+} // namespace artCatalogue

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QImage>
+
+// Top-down pedestrians of three looks, 16 by 20 pixels in every direction.
+namespace artPeople {
+
+// direction: 0 Up, 1 Right, 2 Down, 3 Left.
+QImage person(int variant, int direction);
+
+} // namespace artPeople
