@@ -1,9 +1,13 @@
+#include "rvMainContent.h"
+#include "rvRandom.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QDateTime>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QWidget window;
+    rvRandom::seed(QDateTime::currentDateTime().toSecsSinceEpoch());
+    rvMainContent window;
     window.setWindowTitle(QStringLiteral("Verrin - Oren Vale"));
     window.resize(900, 644);
     window.show();

@@ -1,0 +1,104 @@
+#include "rvEntity.h"
+
+#include "rvEntity_p.h"
+
+#include <QGraphicsScene>
+#include <QPainter>
+
+rvEntity::rvEntity(Handle record, QGraphicsItem* parent)
+    : QGraphicsItem(parent)
+    , rvPrivatable(record) {
+    Q_D(rvEntity);
+    setZValue(1.0);
+    d->clock.start();
+}
+
+rvEntity::~rvEntity() = default;
+
+QRectF rvEntity::boundingRect() const {
+    Q_D(const rvEntity);
+    return QRectF(QPointF(0, 0), d->pixmap.size());
+}
+
+void rvEntity::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    Q_D(rvEntity);
+    const QRectF rect = boundingRect();
+    painter->drawPixmap(rect, d->pixmap, rect);
+}
+
+int rvEntity::direction() const {
+    Q_D(const rvEntity);
+    return d->direction;
+}
+
+void rvEntity::setDirection(int direction) {
+    Q_D(rvEntity);
+    d->direction = direction;
+    updatePixmap();
+}
+
+QPointF rvEntity::position() const {
+    Q_D(const rvEntity);
+    return d->position;
+}
+
+void rvEntity::setPosition(const QPointF& position) {
+    Q_D(rvEntity);
+    d->position = position;
+}
+
+bool rvEntity::isFinished() const {
+    Q_D(const rvEntity);
+    return d->finished;
+}
+
+QString rvEntity::pictureName(const QString& prefix, int variant, int direction) {
+    static const char* const words[] = {"Up", "Right", "Down", "Left"};
+    QString name = prefix + QString::number(variant);
+    if (direction >= rvDirection::Up && direction <= rvDirection::Left)
+        name += QLatin1String(words[direction]);
+    return name + QLatin1String(".png");
+}
+
+void rvEntity::loadPixmap(const QString& prefix, int variant) {
+    Q_D(rvEntity);
+    const QPixmap pixmap(pictureName(prefix, variant, d->direction));
+    if (pixmap.size() != d->pixmap.size())
+        prepareGeometryChange();
+    d->pixmap = pixmap;
+    update();
+}
+
+qint64 rvEntity::elapsedSinceLastStep() {
+    Q_D(rvEntity);
+    return d->clock.restart();
+}
+
+void rvEntity::travel(qreal distance) {
+    Q_D(rvEntity);
+    switch (d->direction) {
+    case rvDirection::Up:
+        d->position.ry() -= distance;
+        break;
+    case rvDirection::Right:
+        d->position.rx() += distance;
+        break;
+    case rvDirection::Down:
+        d->position.ry() += distance;
+        break;
+    case rvDirection::Left:
+        d->position.rx() -= distance;
+        break;
+    }
+}
+
+void rvEntity::leaveIfOutside() {
+    Q_D(rvEntity);
+    if (!scene())
+        return;
+    // QRectF::contains counts the edges as inside, and never contains an empty rectangle.
+    if (scene()->sceneRect().contains(QRectF(d->position, d->pixmap.size())))
+        return;
+    d->finished = true;
+    setVisible(false);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "rvPrivatable.h"
+
+#include <QGraphicsItem>
+
+class QString;
+struct rvEntityPrivate;
+
+// Something that moves across the city block by elapsed time and hides itself once its
+// picture has left the scene rectangle.
+class rvEntity : public QGraphicsItem, public rvPrivatable {
+public:
+    ~rvEntity() override;
+
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+    int type() const override = 0;
+
+    // Reloads the picture for the entity's variant and direction.
+    virtual void updatePixmap() = 0;
+
+    int direction() const;
+    void setDirection(int direction);
+    QPointF position() const;
+    void setPosition(const QPointF& position);
+    bool isFinished() const;
+
+    // ":/car2Left.png" for prefix ":/car", variant 2, direction Left; a direction outside the
+    // four codes adds no word.
+    static QString pictureName(const QString& prefix, int variant, int direction);
+
+protected:
+    // The concrete entity hands over its own, extended record.
+    rvEntity(Handle record, QGraphicsItem* parent);
+
+    void loadPixmap(const QString& prefix, int variant);
+
+    // The movement step in parts: whole milliseconds since the previous step, travel along the
+    // direction, and the leave test, which finishes and hides the entity once its picture is
+    // not wholly inside the scene rectangle.
+    qint64 elapsedSinceLastStep();
+    void travel(qreal distance);
+    void leaveIfOutside();
+
+private:
+    RV_DECLARE_PRIVATE(rvEntity)
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "rvEntity.h"
+
+#include "rvClock.h"
+#include "rvRoadMap.h"
+
+#include <QPixmap>
+#include <QPointF>
+
+struct rvEntityPrivate : rvRecord {
+    int direction = rvDirection::Up;
+    QPointF position{-1, -1}; // top-left corner of the picture on the track
+    rvClock clock;            // since the previous movement step
+    QPixmap pixmap;
+    bool finished = false; // never cleared
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "rvGenerator.h"
+
+// A generator of cars.
+class rvGeneratorCar : public rvGenerator {
+    Q_OBJECT
+
+public:
+    explicit rvGeneratorCar(QObject* parent = nullptr);
+    ~rvGeneratorCar() override;
+
+    rvEntity* createEntity() override;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "rvGenerator.h"
+
+// A generator of pedestrians.
+class rvGeneratorMan : public rvGenerator {
+    Q_OBJECT
+
+public:
+    explicit rvGeneratorMan(QObject* parent = nullptr);
+    ~rvGeneratorMan() override;
+
+    rvEntity* createEntity() override;
+};

@@ -1,0 +1,158 @@
+#include "rvMainContent.h"
+
+#include "rvGeneratorCar.h"
+#include "rvGeneratorMan.h"
+#include "rvMainContent_p.h"
+#include "rvRoadMap.h"
+#include "rvSprite.h"
+
+#include <QGraphicsScene>
+#include <QMouseEvent>
+#include <QSoundEffect>
+#include <QTimer>
+
+namespace {
+
+constexpr int TrafficInterval = 2000; // ms
+
+QString tilePicture(int code) {
+    if (code == rvTile::Road || (code >= rvTile::FirstCarSpawn && code <= rvTile::LastCarSpawn))
+        return QStringLiteral(":/roadSprite.png");
+    if (code == rvTile::Sidewalk ||
+        (code >= rvTile::FirstPedestrianSpawn && code <= rvTile::LastPedestrianSpawn))
+        return QStringLiteral(":/sideSprite.png");
+    return QStringLiteral(":/grassSprite.png");
+}
+
+} // namespace
+
+rvMainContent::rvMainContent(QWidget* parent)
+    : QGraphicsView(parent)
+    , rvPrivatable(own(new rvMainContentPrivate)) {
+    Q_D(rvMainContent);
+    d->wallpaper.setPixmap(QPixmap(QStringLiteral(":/wallFallout.jpg")));
+    // Parented to the view so that the scene, and every item still in it, goes with the view.
+    d->scene = new QGraphicsScene(this);
+    // All the traffic moves on every tick. Keeping a BSP index of it up to date, and the sort by
+    // stacking order that QGraphicsScene::advance() then does twice per tick, cost far more
+    // than a linear search of a few hundred items.
+    d->scene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    setScene(d->scene);
+    setBackgroundBrush(QBrush(QColor(0, 0, 0, 200), Qt::SolidPattern));
+    buildMap(RoadMapColumns, RoadMapRows, roadMap);
+    setFrameStyle(0);
+    startTimers();
+    setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
+    createSound();
+}
+
+rvMainContent::~rvMainContent() = default;
+
+void rvMainContent::mousePressEvent(QMouseEvent* event) {
+    event->ignore();
+}
+
+void rvMainContent::mouseReleaseEvent(QMouseEvent* event) {
+    event->ignore();
+}
+
+void rvMainContent::paintEvent(QPaintEvent* event) {
+    QGraphicsView::paintEvent(event);
+}
+
+void rvMainContent::resizeEvent(QResizeEvent* event) {
+    Q_D(rvMainContent);
+    QGraphicsView::resizeEvent(event);
+    d->wallpaper.resize(rect());
+}
+
+void rvMainContent::updateTraffic() {
+    Q_D(rvMainContent);
+    const QVector<rvGenerator*> generators = d->generators;
+    for (rvGenerator* generator : generators)
+        generator->update();
+}
+
+void rvMainContent::buildMap(int columns, int rows, const int* cells) {
+    Q_D(rvMainContent);
+    clearTiles();
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const int code = cells[row * columns + column];
+            const QRectF tile(TileSize * column, TileSize * row, TileSize, TileSize);
+            auto* sprite = new rvSprite(QPixmap(tilePicture(code)));
+            addGenerator(code, tile);
+            d->tiles.append(sprite);
+            d->scene->addItem(sprite);
+            sprite->setPos(tile.topLeft());
+        }
+    }
+    addTowers(QPoint(0, rows * TileSize));
+    addTowers(QPoint(576, rows * TileSize));
+    addTowers(QPoint(0, 192));
+    addTowers(QPoint(576, 192));
+    d->scene->setSceneRect(0, 0, columns * TileSize, rows * TileSize);
+}
+
+void rvMainContent::addGenerator(int code, const QRectF& tile) {
+    Q_D(rvMainContent);
+    rvGenerator* generator = nullptr;
+    if (code >= rvTile::FirstPedestrianSpawn && code <= rvTile::LastPedestrianSpawn) {
+        generator = new rvGeneratorMan(this);
+        generator->setDirection(code - rvTile::FirstPedestrianSpawn);
+    } else if (code >= rvTile::FirstCarSpawn && code <= rvTile::LastCarSpawn) {
+        generator = new rvGeneratorCar(this);
+        generator->setDirection(code - rvTile::FirstCarSpawn);
+    } else {
+        return;
+    }
+    generator->setGeometry(tile);
+    generator->setScene(d->scene);
+    d->generators.append(generator);
+}
+
+void rvMainContent::clearTiles() {
+    Q_D(rvMainContent);
+    for (QGraphicsItem* tile : std::as_const(d->tiles)) {
+        d->scene->removeItem(tile);
+        delete tile;
+    }
+    d->tiles.clear();
+}
+
+// A pair of towers standing on a grass block, from the bottom-left corner of the first.
+void rvMainContent::addTowers(const QPoint& base) {
+    Q_D(rvMainContent);
+    constexpr int Gap = 32;
+    auto* first = new rvSprite(QPixmap(QStringLiteral(":/tower.png")));
+    d->scene->addItem(first);
+    first->setZValue(2);
+    first->setPos(base.x(), base.y() - first->boundingRect().height());
+    auto* second = new rvSprite(QPixmap(QStringLiteral(":/tower.png")));
+    d->scene->addItem(second);
+    second->setZValue(2);
+    second->setPos(base.x() + second->boundingRect().width() + Gap,
+                   base.y() - second->boundingRect().height());
+}
+
+void rvMainContent::startTimers() {
+    Q_D(rvMainContent);
+    d->animationTimer = new QTimer(this);
+    d->animationTimer->setObjectName(QStringLiteral("animationTimer"));
+    d->trafficTimer = new QTimer(this);
+    d->trafficTimer->setObjectName(QStringLiteral("trafficTimer"));
+    connect(d->animationTimer, &QTimer::timeout, d->scene, &QGraphicsScene::advance);
+    connect(d->trafficTimer, &QTimer::timeout, this, &rvMainContent::updateTraffic);
+    d->animationTimer->start();
+    d->trafficTimer->start(TrafficInterval);
+}
+
+// The sound of "Daft.ogg" is never played, so the file is not given to the sound object:
+// QSoundEffect decodes its source as soon as it is set, and decodes only WAV, so it would warn
+// on stderr whether the file is there or not.
+void rvMainContent::createSound() {
+    Q_D(rvMainContent);
+    d->sound = new QSoundEffect(this);
+    d->sound->setObjectName(QStringLiteral("sound"));
+    d->sound->setLoopCount(QSoundEffect::Infinite);
+}

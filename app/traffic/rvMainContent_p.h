@@ -1,0 +1,25 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "rvMainContent.h"
+
+#include "pzWallpaper.h"
+
+#include <QVector>
+
+class QGraphicsItem;
+class QGraphicsScene;
+class QSoundEffect;
+class QTimer;
+class rvGenerator;
+
+struct rvMainContentPrivate : rvRecord {
+    pzWallpaper wallpaper;
+    QGraphicsScene* scene = nullptr;
+    QVector<QGraphicsItem*> tiles;    // map order: row by row, left to right
+    QVector<rvGenerator*> generators; // map order
+    QTimer* animationTimer = nullptr;
+    QTimer* trafficTimer = nullptr;
+    QSoundEffect* sound = nullptr;
+};

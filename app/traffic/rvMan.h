@@ -1,0 +1,25 @@
+#pragma once
+
+#include "rvEntity.h"
+
+struct rvManPrivate;
+
+// A pedestrian of one of three looks: walks the sidewalk and turns away from the road at the
+// corner of its block. Its picture is drawn at a fixed random offset from its track.
+class rvMan : public rvEntity {
+public:
+    static constexpr float Speed = 0.03f; // pixels per millisecond
+
+    explicit rvMan(QGraphicsItem* parent = nullptr);
+    ~rvMan() override;
+
+    void advance(int phase) override;
+    int type() const override;
+    void updatePixmap() override;
+
+private:
+    qreal stepUpToNextMark(qreal step);
+    void turnAtMark();
+
+    RV_DECLARE_PRIVATE(rvMan)
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+class QPoint;
+
+// Direction codes of travel, held in plain int fields.
+namespace rvDirection {
+enum : int { Up = 0, Right = 1, Down = 2, Left = 3 };
+}
+
+// Cell codes of the road map.
+namespace rvTile {
+enum : int {
+    Grass = 0,
+    Sidewalk = 1,
+    Road = 2,
+    FirstPedestrianSpawn = 10, // + direction
+    LastPedestrianSpawn = 13,
+    FirstCarSpawn = 20, // + direction
+    LastCarSpawn = 23
+};
+}
+
+constexpr int TileSize = 64;
+constexpr int RoadMapColumns = 14;
+constexpr int RoadMapRows = 10;
+
+// The built-in city block, row by row.
+extern const int roadMap[RoadMapColumns * RoadMapRows];
+
+// The code of cell (column, row) of the built-in map, or -1 outside it.
+int tileAt(int column, int row);
+
+// Where a pedestrian at track position point goes on: it turns onto the neighbouring sidewalk
+// when the tile straight ahead is road, and otherwise keeps its direction.
+int nextDirection(const QPoint& point, int direction);

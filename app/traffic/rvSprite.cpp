@@ -1,0 +1,25 @@
+#include "rvSprite.h"
+
+#include "rvSprite_p.h"
+
+#include <QPainter>
+
+rvSprite::rvSprite(const QPixmap& pixmap, QGraphicsItem* parent)
+    : QGraphicsItem(parent)
+    , rvPrivatable(own(new rvSpritePrivate)) {
+    Q_D(rvSprite);
+    d->pixmap = pixmap;
+}
+
+rvSprite::~rvSprite() = default;
+
+QRectF rvSprite::boundingRect() const {
+    Q_D(const rvSprite);
+    return QRectF(QPointF(0, 0), d->pixmap.size());
+}
+
+void rvSprite::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    Q_D(rvSprite);
+    const QRectF rect = boundingRect();
+    painter->drawPixmap(rect, d->pixmap, rect);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "rvSprite.h"
+
+#include <QPixmap>
+
+struct rvSpritePrivate : rvRecord {
+    QPixmap pixmap;
+};
