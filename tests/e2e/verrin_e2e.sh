@@ -8,7 +8,7 @@
 set -uo pipefail
 
 CASE=$1
-PROGRAM=$2
+PROGRAM=$(realpath "$2")
 SHOTS=$3
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -92,6 +92,13 @@ work_area_ready() {
     xprop -root _NET_WORKAREA | grep -q "= $AREA_X, $AREA_Y, $AREA_W, $AREA_H"
 }
 
+# A gradient backdrop instead of Xvfb's black root, so the window's black rim shows. Set once
+# the window manager runs, since openbox clears the root window as it starts.
+paint_backdrop() {
+    convert -size "${SCREEN_W}x${SCREEN_H}" gradient:'#5b7fa3-#243a52' "$WORK/backdrop.png"
+    display -window root "$WORK/backdrop.png" >/dev/null 2>&1 || true
+}
+
 start_window_manager() {
     openbox --sm-disable --config-file "$HERE/openbox-rc.xml" >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
@@ -102,6 +109,9 @@ find_window() {
     WIN=$(xdotool search --onlyvisible --name "^${TITLE}\$" 2>/dev/null | head -n1)
     [ -n "$WIN" ]
 }
+
+# Succeeds once the window is there, or once the program has ended without it.
+window_or_end() { find_window || ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
 
 # Prints "x y width height" of the program window, in root coordinates.
 geometry() {
@@ -133,14 +143,15 @@ start_program() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     (cd "$WORK" && exec env QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
     PROGRAM_PID=$!
-    wait_for 10000 find_window || fail "no visible window titled \"$TITLE\" appeared"
+    wait_for 10000 window_or_end || fail "no visible window titled \"$TITLE\" appeared"
+    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before showing its window"
     read -r X Y W H <<<"$(settled_geometry)"
     log "window $WIN at $X,$Y size ${W}x$H"
 }
 
 # Clicks at a point given relative to the window's top-left corner.
 click_at() {
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    xdotool mousemove $((X + $1)) $((Y + $2)) click 1
 }
 
 # Mean brightness (0 to 100) of a rectangle of a screenshot, in root coordinates.
@@ -155,6 +166,39 @@ read_text() {
     convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray -resize 400% \
         -threshold 50% "$WORK/ocr.png"
     tesseract "$WORK/ocr.png" stdout --psm 6 2>/dev/null
+}
+
+# Colour of one pixel of a screenshot as "r,g,b".
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Takes a fresh screenshot into $WORK/now.png; the checks below poll with it.
+grab_now() { import -window root "$WORK/now.png" 2>/dev/null; }
+
+# brighter_than <limit> <x> <y> <w> <h>: the rectangle's mean brightness on screen now.
+brighter_than() {
+    grab_now && (($(brightness "$WORK/now.png" "$2" "$3" "$4" "$5") > $1))
+}
+darker_than() {
+    grab_now && (($(brightness "$WORK/now.png" "$2" "$3" "$4" "$5") < $1))
+}
+
+# The window's rim: black pixels at its four corners, the backdrop just outside.
+rim_drawn() {
+    grab_now || return 1
+    local right=$((X + W - 1)) bottom=$((Y + H - 1)) point
+    for point in "$X $Y" "$right $Y" "$X $bottom" "$right $bottom" "$((X + 1)) $((Y + H / 2))"; do
+        # shellcheck disable=SC2086
+        [ "$(pixel "$WORK/now.png" $point)" = "0,0,0" ] || return 1
+    done
+    [ "$(pixel "$WORK/now.png" $((right + 1)) $((bottom + 1)))" != "0,0,0" ]
+}
+
+menu_readable() {
+    grab_now || return 1
+    MENU_TEXT=$(read_text "$WORK/now.png" $((X + 2)) $((Y + 24)) 150 80)
+    echo "$MENU_TEXT" | grep -qi 'about' && echo "$MENU_TEXT" | grep -qi 'exit'
 }
 
 window_state_is_iconic() { xprop -id "$WIN" WM_STATE | grep -q 'window state: Iconic'; }
@@ -196,16 +240,12 @@ case_appearance() {
     extents=$(xprop -id "$WIN" _NET_FRAME_EXTENTS)
     echo "$extents" | grep -q '= 0, 0, 0, 0' || fail "the window manager framed it: $extents"
 
-    sleep 0.3 # let the first frames of the city block be drawn before the screenshot
+    wait_for 3000 rim_drawn || fail "no black rim around the window"
+    wait_for 5000 menu_readable || fail "the panel does not show \"About\" and \"Exit\": $MENU_TEXT"
+    log "menu reads: $(echo "$MENU_TEXT" | tr '\n' ' ')"
     screenshot window
-    local shot="$SHOTS/$CASE-window.png"
-    local menu
-    menu=$(read_text "$shot" $((X + 2)) $((Y + 24)) 150 80)
-    log "menu reads: $(echo "$menu" | tr '\n' ' ')"
-    echo "$menu" | grep -qi 'about' || fail "the panel does not show \"About\""
-    echo "$menu" | grep -qi 'exit' || fail "the panel does not show \"Exit\""
     local title
-    title=$(read_text "$shot" $((X + 28)) $((Y + 2)) 200 22)
+    title=$(read_text "$SHOTS/$CASE-window.png" $((X + 26)) $((Y + 2)) 200 22)
     log "title bar reads: $(echo "$title" | tr '\n' ' ')"
     echo "$title" | grep -qi 'verrin' || fail "the title bar does not show the title"
     expect_quiet_stderr
@@ -213,20 +253,25 @@ case_appearance() {
 
 case_drag() {
     local sx=$((X + W / 2)) sy=$((Y + BAR_Y)) dx=137 dy=91
-    xdotool mousemove --sync "$sx" "$sy" mousedown 1
+    xdotool mousemove "$sx" "$sy" mousedown 1
     local step
     for step in 1 2 3 4 5 6 7 8 9 10; do
-        xdotool mousemove --sync $((sx + dx * step / 10)) $((sy + dy * step / 10))
+        xdotool mousemove $((sx + dx * step / 10)) $((sy + dy * step / 10))
     done
     xdotool mouseup 1
     wait_for 3000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
         || fail "after a drag by $dx,$dy the window is at $(geometry), expected $((X + dx)) $((Y + dy)) $W $H"
     screenshot dragged
 
-    # A press on the title bar and a release without a move leaves the window in place.
-    xdotool mousemove --sync $((sx + dx)) $((sy + dy)) click 1
-    sleep 0.2
-    geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" || fail "a click on the title bar moved the window"
+    # A press and release on the title bar without a move leaves the window in place. There is
+    # no event to wait for, so a maximize click after it serves as the marker that the click
+    # has been handled; restoring then has to bring back the same place.
+    xdotool mousemove $((sx + dx)) $((sy + dy)) click 1
+    xdotool mousemove $((X + dx + W - 43)) $((Y + dy + BAR_Y)) click 1
+    wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
+    xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
+    wait_for 3000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
+        || fail "a click on the title bar moved the window to $(geometry)"
     expect_quiet_stderr
 }
 
@@ -235,9 +280,10 @@ case_maximize() {
     wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
         || fail "maximized to $(geometry), expected the work area $AREA_X $AREA_Y $AREA_W $AREA_H"
     screenshot maximized
-    xdotool mousemove --sync $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
+    xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
     wait_for 3000 geometry_is "$X" "$Y" "$W" "$H" \
         || fail "restored to $(geometry), expected $X $Y $W $H"
+    wait_for 3000 rim_drawn || fail "the restored window has no rim"
     screenshot restored
     expect_quiet_stderr
 }
@@ -253,46 +299,47 @@ case_iconify() {
 
 case_resize() {
     local sx=$((X + W - 4)) sy=$((Y + H - 4)) dx=120 dy=75
-    xdotool mousemove --sync "$sx" "$sy" mousedown 1
+    xdotool mousemove "$sx" "$sy" mousedown 1
     local step
     for step in 1 2 3 4 5 6; do
-        xdotool mousemove --sync $((sx + dx * step / 6)) $((sy + dy * step / 6))
+        xdotool mousemove $((sx + dx * step / 6)) $((sy + dy * step / 6))
     done
     xdotool mouseup 1
     wait_for 3000 geometry_is "$X" "$Y" $((W + dx)) $((H + dy)) \
         || fail "after dragging the corner by $dx,$dy the window is $(geometry), expected $X $Y $((W + dx)) $((H + dy))"
-    sleep 0.2
+    W=$((W + dx)) H=$((H + dy))
+    wait_for 3000 rim_drawn || fail "the resized window has no rim at its new corners"
     screenshot resized
     expect_quiet_stderr
 }
 
 case_about() {
-    # The page area lies right of the 150-pixel menu list and its splitter handle.
-    local px=$((X + 175)) py=$((Y + 40)) pw=100 ph=250
-    sleep 0.2
-    screenshot closed
+    # A strip of the page area right of the 150-pixel menu list and its splitter handle.
+    local area=("$((X + 175))" "$((Y + 40))" 100 250) item=("$((X + 100))" "$((Y + 28))" 50 30)
+    wait_for 5000 menu_readable || fail "the panel does not show its entries"
+    grab_now
     local closed
-    closed=$(brightness "$SHOTS/$CASE-closed.png" "$px" "$py" "$pw" "$ph")
+    closed=$(brightness "$WORK/now.png" "${area[@]}")
+    cp "$WORK/now.png" "$SHOTS/$CASE-closed.png"
 
     click_at "$ABOUT_X" "$ABOUT_Y"
-    sleep 0.3
+    wait_for 3000 brighter_than $((closed > 70 ? closed + 10 : 80)) "${area[@]}" \
+        || fail "the About page did not appear (brightness $(brightness "$WORK/now.png" "${area[@]}"), closed $closed)"
+    wait_for 3000 darker_than 20 "${item[@]}" || fail "the About entry is not drawn selected"
     screenshot open
     local open
-    open=$(brightness "$SHOTS/$CASE-open.png" "$px" "$py" "$pw" "$ph")
+    open=$(brightness "$SHOTS/$CASE-open.png" "${area[@]}")
     log "page area brightness: closed $closed, open $open"
-    ((open >= 80 && open > closed + 10)) || fail "the About page did not appear"
     local text
-    text=$(read_text "$SHOTS/$CASE-open.png" $((X + 168)) $((Y + 34)) 261 200)
-    log "About page reads: $(echo "$text" | head -n3 | tr '\n' ' ')"
-    [ -n "$(echo "$text" | tr -d '[:space:]')" ] || fail "no text on the About page"
+    text=$(read_text "$SHOTS/$CASE-open.png" $((X + 168)) $((Y + 34)) 261 120)
+    log "About page reads: $(echo "$text" | head -n2 | tr '\n' ' ')"
+    echo "$text" | grep -qi 'years' || fail "the About page shows no profile"
 
     click_at "$ABOUT_X" "$ABOUT_Y"
-    sleep 0.3
+    wait_for 3000 darker_than $((open - 10)) "${area[@]}" \
+        || fail "the About page stayed after the second click"
+    wait_for 3000 brighter_than 20 "${item[@]}" || fail "the About entry stayed selected"
     screenshot closed-again
-    local again
-    again=$(brightness "$SHOTS/$CASE-closed-again.png" "$px" "$py" "$pw" "$ph")
-    log "page area brightness after the second click: $again"
-    ((again < open - 10)) || fail "the About page stayed after the second click"
     expect_quiet_stderr
 }
 
@@ -319,6 +366,7 @@ mkdir -p "$SHOTS"
 rm -f "$SHOTS/$CASE"-*.png
 start_display
 start_window_manager
+paint_backdrop
 start_program
 "case_$CASE"
 log "passed"
