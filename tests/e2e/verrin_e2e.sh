@@ -275,6 +275,30 @@ case_drag() {
     expect_quiet_stderr
 }
 
+# Moves of the pointer out of the work area (into the margin along the top) are ignored: the
+# window stays where the last move inside left it.
+case_drag_edge() {
+    local sx=$((X + W / 2)) sy=$((Y + BAR_Y))
+    local inside=$((AREA_Y + 5)) outside=$((AREA_Y - 20))
+    local ex=$X ey=$((Y + inside - sy))
+    xdotool mousemove "$sx" "$sy" mousedown 1
+    xdotool mousemove "$sx" $(((sy + inside) / 2))
+    xdotool mousemove "$sx" "$inside"
+    xdotool mousemove $((sx + 200)) "$outside"
+    xdotool mousemove $((sx + 300)) "$outside" mouseup 1
+    wait_for 3000 geometry_is "$ex" "$ey" "$W" "$H" \
+        || fail "after the drag the window is at $(geometry), expected $ex $ey $W $H"
+    # Maximizing and restoring comes after every move above, so the restored place shows that
+    # none of the moves in the margin reached the window.
+    xdotool mousemove $((ex + W - 43)) $((ey + BAR_Y)) click 1
+    wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
+    xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
+    wait_for 3000 geometry_is "$ex" "$ey" "$W" "$H" \
+        || fail "moves in the margin moved the window to $(geometry)"
+    screenshot dragged
+    expect_quiet_stderr
+}
+
 case_maximize() {
     click_at $((W - 43)) "$BAR_Y"
     wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \

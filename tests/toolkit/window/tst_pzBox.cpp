@@ -93,6 +93,8 @@ private slots:
     void gripsSitInCorners_data();
     void gripsSitInCorners();
     void gripsRaisedAtEachResize();
+    void gripsResizeFromTheirCorner_data();
+    void gripsResizeFromTheirCorner();
     void maximizeFillsAvailableArea();
     void maximizeTwiceSavesGeometryOnce();
     void showNormalWhenNotMaximizedDoesNothing();
@@ -243,6 +245,45 @@ void tst_pzBox::gripsRaisedAtEachResize() {
     box.showNormal();
     for (pzSizeGrip* grip : all)
         QVERIFY(!grip->isHidden());
+}
+
+void tst_pzBox::gripsResizeFromTheirCorner_data() {
+    QTest::addColumn<QPoint>("corner");
+    QTest::addColumn<QRect>("expected");
+    // The box starts at (100, 100), 400 x 300; each grip is dragged by (-20, +30).
+    QTest::newRow("top left") << QPoint(0, 0) << QRect(80, 130, 420, 270);
+    QTest::newRow("top right") << QPoint(390, 0) << QRect(100, 130, 380, 270);
+    QTest::newRow("bottom left") << QPoint(0, 290) << QRect(80, 100, 420, 330);
+    QTest::newRow("bottom right") << QPoint(390, 290) << QRect(100, 100, 380, 330);
+}
+
+void tst_pzBox::gripsResizeFromTheirCorner() {
+    QFETCH(QPoint, corner);
+    QFETCH(QRect, expected);
+    pzBox box;
+    const QPoint origin = available(box).topLeft() + QPoint(100, 100);
+    box.setGeometry(QRect(origin, QSize(400, 300)));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    pzSizeGrip* grip = nullptr;
+    for (pzSizeGrip* candidate : grips(box))
+        if (candidate->pos() == corner)
+            grip = candidate;
+    QVERIFY(grip);
+
+    const QPoint start = grip->mapToGlobal(QPoint(5, 5));
+    auto send = [grip](QEvent::Type type, const QPoint& global) {
+        QMouseEvent event(type, QPointF(grip->mapFromGlobal(global)), QPointF(global),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(grip, &event);
+    };
+    send(QEvent::MouseButtonPress, start);
+    send(QEvent::MouseMove, start + QPoint(-20, 30));
+    send(QEvent::MouseButtonRelease, start + QPoint(-20, 30));
+
+    QTRY_COMPARE(box.geometry(), expected.translated(origin - QPoint(100, 100)));
 }
 
 void tst_pzBox::maximizeFillsAvailableArea() {

@@ -17,41 +17,11 @@ class tst_pzBoxTop : public QObject {
     Q_OBJECT
 
 private slots:
-    void buttonsAndProperties();
     void rowLayout_data();
     void rowLayout();
-    void buttonColours_data();
-    void buttonColours();
     void hoveredCloseButtonIsRed();
     void paintsTranslucentBar();
 };
-
-void tst_pzBoxTop::buttonsAndProperties() {
-    pzBox box;
-    pzBoxTop* top = titleBar(box);
-    QVERIFY(top);
-    QCOMPARE(top->parentWidget(), &box);
-    QCOMPARE(top->property("programButton").value<pzFadeTextButton*>(), top->programButton());
-    QCOMPARE(top->property("iconifyButton").value<pzFadeButton*>(), top->iconifyButton());
-    QCOMPARE(top->property("minimizeButton").value<pzFadeButton*>(), top->minimizeButton());
-    QCOMPARE(top->property("closeButton").value<pzFadeButton*>(), top->closeButton());
-    for (QWidget* button :
-         {static_cast<QWidget*>(top->programButton()), static_cast<QWidget*>(top->iconifyButton()),
-          static_cast<QWidget*>(top->minimizeButton()), static_cast<QWidget*>(top->closeButton())})
-        QCOMPARE(button->parentWidget(), top);
-
-    QVERIFY(top->programButton()->isCheckable());
-    QVERIFY(top->programButton()->path().isEmpty());
-    QVERIFY(!top->programButton()->icon().isNull());
-    QCOMPARE(top->programButton()->iconSize(), QSize(22, 22));
-    QCOMPARE(top->iconifyButton()->path(), QStringLiteral(":/iconIconify.png"));
-    QCOMPARE(top->minimizeButton()->path(), QStringLiteral(":/iconMaximize.png"));
-    QCOMPARE(top->closeButton()->path(), QStringLiteral(":/iconClose.png"));
-    for (pzFadeButton* button : {top->iconifyButton(), top->minimizeButton(), top->closeButton()}) {
-        QVERIFY(!button->isCheckable());
-        QCOMPARE(button->sizeHint(), QSize(23, 22));
-    }
-}
 
 void tst_pzBoxTop::rowLayout_data() {
     QTest::addColumn<int>("width");
@@ -76,28 +46,6 @@ void tst_pzBoxTop::rowLayout() {
     QCOMPARE(top->iconifyButton()->geometry(), QRect(right - 69, 0, 23, 22));
     QCOMPARE(top->programButton()->x(), 0);
     QVERIFY(top->programButton()->geometry().right() < right - 69 - 16);
-}
-
-void tst_pzBoxTop::buttonColours_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QColor>("hover");
-    QTest::addColumn<QColor>("push");
-    QTest::newRow("program") << "programButton" << QColor(255, 255, 255, 100) << QColor(Qt::black);
-    QTest::newRow("iconify") << "iconifyButton" << QColor(255, 255, 255, 100) << QColor(Qt::black);
-    QTest::newRow("maximize") << "minimizeButton" << QColor(255, 255, 255, 100)
-                              << QColor(Qt::black);
-    QTest::newRow("close") << "closeButton" << QColor(255, 0, 0, 150) << QColor(255, 0, 0, 255);
-}
-
-void tst_pzBoxTop::buttonColours() {
-    QFETCH(QString, button);
-    QFETCH(QColor, hover);
-    QFETCH(QColor, push);
-    pzBox box;
-    auto* fade = titleBar(box)->property(button.toLatin1()).value<QObject*>();
-    QVERIFY(fade);
-    QCOMPARE(fade->property("backColor").value<QColor>(), hover);
-    QCOMPARE(fade->property("backColorPush").value<QColor>(), push);
 }
 
 void tst_pzBoxTop::hoveredCloseButtonIsRed() {
