@@ -36,12 +36,13 @@ private:
 
 // Accessors for a public class whose record is ClassPrivate (use with Q_D).
 // The record type is incomplete in public headers, hence reinterpret_cast, as Qt does: records
-// derive singly from their base record, so the pointer value is the same.
+// derive singly from their base record, so the pointer value is the same. The qualified call
+// keeps the accessor unambiguous in classes that also carry a toolkit record.
 #define RV_DECLARE_PRIVATE(Class)                                                                  \
     inline Class##Private* d_func() {                                                              \
-        return reinterpret_cast<Class##Private*>(privateRecord());                                 \
+        return reinterpret_cast<Class##Private*>(rvPrivatable::privateRecord());                   \
     }                                                                                              \
     inline const Class##Private* d_func() const {                                                  \
-        return reinterpret_cast<const Class##Private*>(privateRecord());                           \
+        return reinterpret_cast<const Class##Private*>(rvPrivatable::privateRecord());             \
     }                                                                                              \
     friend struct Class##Private;

@@ -1,0 +1,7 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "rvAbout.h"
+
+struct rvAboutPrivate : rvRecord {};

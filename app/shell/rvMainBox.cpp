@@ -1,0 +1,25 @@
+#include "rvMainBox.h"
+
+#include "rvMainBox_p.h"
+#include "rvMainContent.h"
+#include "rvMainPage.h"
+#include "rvRandom.h"
+
+#include <QDateTime>
+
+rvMainBox::rvMainBox(QWidget* parent)
+    : pzBox(parent)
+    , rvPrivatable(rvPrivatable::own(new rvMainBoxPrivate)) {
+    Q_D(rvMainBox);
+    setTitle(QStringLiteral("Verrin - Oren Vale"));
+    d->menuPage = new rvMainPage(this);
+    setMenu(d->menuPage);
+    d->content = new rvMainContent(this);
+    setContent(d->content);
+    resize(QSize(900, 644));
+    centerOnScreen();
+    togglePanel();
+    rvRandom::seed(QDateTime::currentDateTime().toSecsSinceEpoch());
+}
+
+rvMainBox::~rvMainBox() = default;

@@ -1,0 +1,41 @@
+#include "rvMainPage.h"
+
+#include "pzListItem.h"
+#include "rvAbout.h"
+#include "rvMainPage_p.h"
+
+#include <QApplication>
+
+rvMainPage::rvMainPage(QObject* parent)
+    : pzListMenu(parent)
+    , rvPrivatable(rvPrivatable::own(new rvMainPagePrivate)) {}
+
+rvMainPage::~rvMainPage() {
+    if (isCreated())
+        deletePage();
+}
+
+void rvMainPage::createPage() {
+    Q_D(rvMainPage);
+    // The list page's own version: the menu's would also forget the items added below.
+    pzListPage::createPage();
+
+    d->aboutItem = new pzListItem(QIcon(QStringLiteral(":/about.png")), tr("About"), nullptr);
+    addItem(d->aboutItem, SLOT(showAbout()));
+
+    d->exitItem = new pzListItem(QIcon(QStringLiteral(":/exit.png")), tr("Exit"), nullptr);
+    addItem(d->exitItem, nullptr);
+    connect(d->exitItem, &QAbstractButton::clicked, qApp, &QApplication::closeAllWindows);
+}
+
+void rvMainPage::deletePage() {
+    pzListPage::deletePage();
+}
+
+void rvMainPage::showAbout() {
+    Q_D(rvMainPage);
+    if (currentItem() == d->aboutItem)
+        unselectItem(d->aboutItem);
+    else
+        selectItem(d->aboutItem, new rvAbout(nullptr));
+}

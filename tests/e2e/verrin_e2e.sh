@@ -1,0 +1,396 @@
+#!/usr/bin/env bash
+# Real-display tests: starts the verrin program on its own Xvfb display under openbox and
+# drives it from outside with xdotool, reading the result back with xwininfo, xprop and
+# screenshots, as a user at the screen would see it.
+#
+# Usage: verrin_e2e.sh <case> <program> <screenshot folder>
+# Exit status: 0 passed, 1 failed, 77 skipped (no virtual display could be started).
+set -uo pipefail
+
+CASE=$1
+PROGRAM=$(realpath "$2")
+SHOTS=$3
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+readonly SKIPPED=77
+readonly TITLE="Verrin - Oren Vale"
+readonly SCREEN_W=1280 SCREEN_H=1024
+# The work area that openbox-rc.xml's margins leave free.
+readonly AREA_X=60 AREA_Y=40 AREA_W=1220 AREA_H=984
+# Window layout: 2-pixel rim, 22-pixel title bar, 150-pixel menu list of 40-pixel entries;
+# from the right edge: 6 pixels, then close, maximize/restore and iconify, 23 pixels each.
+readonly BAR_Y=13
+readonly ABOUT_X=77 ABOUT_Y=44 EXIT_X=77 EXIT_Y=84
+
+WORK=$(mktemp -d)
+XVFB_PID="" WM_PID="" PROGRAM_PID="" WIN=""
+
+cleanup() {
+    local pid
+    for pid in "$PROGRAM_PID" "$WM_PID" "$XVFB_PID"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    done
+    for pid in "$PROGRAM_PID" "$WM_PID" "$XVFB_PID"; do
+        [ -n "$pid" ] && wait "$pid" 2>/dev/null
+    done
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+log() { echo "[$CASE] $*"; }
+
+screenshot() {
+    local name="$SHOTS/$CASE-$1.png"
+    import -window root "$name" 2>/dev/null && log "screenshot: $name"
+}
+
+fail() {
+    echo "[$CASE] FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        screenshot failure
+    fi
+    if [ -s "$WORK/program.err" ]; then
+        echo "[$CASE] program stderr:" >&2
+        cat "$WORK/program.err" >&2
+    fi
+    exit 1
+}
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# wait_for <milliseconds> <command...>: polls the command until it succeeds or time runs out.
+wait_for() {
+    local limit=$1
+    shift
+    local deadline=$(($(now_ms) + limit))
+    until "$@" >/dev/null 2>&1; do
+        (($(now_ms) > deadline)) && return 1
+        sleep 0.05
+    done
+}
+
+start_display() {
+    if ! command -v Xvfb >/dev/null; then
+        echo "[$CASE] SKIP: Xvfb is not installed" >&2
+        exit "$SKIPPED"
+    fi
+    # -displayfd lets the server pick a free display number itself, so parallel runs never
+    # race for one.
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp \
+        3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    if ! wait_for 10000 test -s "$WORK/display"; then
+        echo "[$CASE] SKIP: Xvfb could not start:" >&2
+        cat "$WORK/xvfb.log" >&2
+        exit "$SKIPPED"
+    fi
+    export DISPLAY=":$(head -n1 "$WORK/display")"
+    wait_for 5000 xdpyinfo || fail "the display $DISPLAY does not answer"
+}
+
+work_area_ready() {
+    xprop -root _NET_WORKAREA | grep -q "= $AREA_X, $AREA_Y, $AREA_W, $AREA_H"
+}
+
+# A gradient backdrop instead of Xvfb's black root, so the window's black rim shows. Set once
+# the window manager runs, since openbox clears the root window as it starts.
+paint_backdrop() {
+    convert -size "${SCREEN_W}x${SCREEN_H}" gradient:'#5b7fa3-#243a52' "$WORK/backdrop.png"
+    display -window root "$WORK/backdrop.png" >/dev/null 2>&1 || true
+}
+
+start_window_manager() {
+    openbox --sm-disable --config-file "$HERE/openbox-rc.xml" >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    wait_for 10000 work_area_ready || fail "openbox did not publish its work area"
+}
+
+find_window() {
+    WIN=$(xdotool search --onlyvisible --name "^${TITLE}\$" 2>/dev/null | head -n1)
+    [ -n "$WIN" ]
+}
+
+# Succeeds once the window is there, or once the program has ended without it.
+window_or_end() { find_window || ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
+
+# Prints "x y width height" of the program window, in root coordinates.
+geometry() {
+    xwininfo -id "$WIN" | awk '
+        /Absolute upper-left X:/ { x = $4 }
+        /Absolute upper-left Y:/ { y = $4 }
+        /^ *Width:/ { w = $2 }
+        /^ *Height:/ { h = $2 }
+        END { print x, y, w, h }'
+}
+
+geometry_is() { [ "$(geometry)" = "$*" ]; }
+
+# Waits until two readings 150 ms apart agree, so a window the manager is still placing settles.
+settled_geometry() {
+    local last="" current
+    local deadline=$(($(now_ms) + 5000))
+    while (($(now_ms) < deadline)); do
+        current=$(geometry)
+        [ "$current" = "$last" ] && break
+        last=$current
+        sleep 0.15
+    done
+    echo "$current"
+}
+
+start_program() {
+    export XDG_RUNTIME_DIR="$WORK/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    (cd "$WORK" && exec env QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
+    PROGRAM_PID=$!
+    wait_for 10000 window_or_end || fail "no visible window titled \"$TITLE\" appeared"
+    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before showing its window"
+    read -r X Y W H <<<"$(settled_geometry)"
+    log "window $WIN at $X,$Y size ${W}x$H"
+}
+
+# Clicks at a point given relative to the window's top-left corner.
+click_at() {
+    xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+}
+
+# Mean brightness (0 to 100) of a rectangle of a screenshot, in root coordinates.
+brightness() {
+    local shot=$1 x=$2 y=$3 w=$4 h=$5
+    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray -format '%[fx:int(100*mean)]' info:
+}
+
+# Text that OCR reads in a rectangle of a screenshot, in root coordinates.
+read_text() {
+    local shot=$1 x=$2 y=$3 w=$4 h=$5
+    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray -resize 400% \
+        -threshold 50% "$WORK/ocr.png"
+    tesseract "$WORK/ocr.png" stdout --psm 6 2>/dev/null
+}
+
+# Colour of one pixel of a screenshot as "r,g,b".
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Takes a fresh screenshot into $WORK/now.png; the checks below poll with it.
+grab_now() { import -window root "$WORK/now.png" 2>/dev/null; }
+
+# brighter_than <limit> <x> <y> <w> <h>: the rectangle's mean brightness on screen now.
+brighter_than() {
+    grab_now && (($(brightness "$WORK/now.png" "$2" "$3" "$4" "$5") > $1))
+}
+darker_than() {
+    grab_now && (($(brightness "$WORK/now.png" "$2" "$3" "$4" "$5") < $1))
+}
+
+# The window's rim: black pixels at its four corners, the backdrop just outside.
+rim_drawn() {
+    grab_now || return 1
+    local right=$((X + W - 1)) bottom=$((Y + H - 1)) point
+    for point in "$X $Y" "$right $Y" "$X $bottom" "$right $bottom" "$((X + 1)) $((Y + H / 2))"; do
+        # shellcheck disable=SC2086
+        [ "$(pixel "$WORK/now.png" $point)" = "0,0,0" ] || return 1
+    done
+    [ "$(pixel "$WORK/now.png" $((right + 1)) $((bottom + 1)))" != "0,0,0" ]
+}
+
+menu_readable() {
+    grab_now || return 1
+    MENU_TEXT=$(read_text "$WORK/now.png" $((X + 2)) $((Y + 24)) 150 80)
+    echo "$MENU_TEXT" | grep -qi 'about' && echo "$MENU_TEXT" | grep -qi 'exit'
+}
+
+window_state_is_iconic() { xprop -id "$WIN" WM_STATE | grep -q 'window state: Iconic'; }
+
+# Waits for the program to end and checks that it ended by itself with status 0, in time.
+expect_exit_within() {
+    local limit=$1 status
+    local start
+    start=$(now_ms)
+    wait_for "$limit" sh -c "! kill -0 $PROGRAM_PID" || fail "the program still runs ${limit} ms later"
+    wait "$PROGRAM_PID"
+    status=$?
+    PROGRAM_PID=""
+    log "the program ended after $(($(now_ms) - start)) ms with status $status"
+    [ "$status" -eq 0 ] || fail "exit status $status, expected 0"
+}
+
+expect_quiet_stderr() {
+    [ ! -s "$WORK/program.err" ] || fail "the program wrote to stderr"
+}
+
+# ---------------------------------------------------------------------------------------------
+
+case_appearance() {
+    [ "$W $H" = "900 644" ] || fail "size ${W}x$H, expected 900x644"
+    # The centre of the work area as a QRect gives it, the window's centre placed on it.
+    local cx=$(((AREA_X + AREA_X + AREA_W - 1) / 2)) cy=$(((AREA_Y + AREA_Y + AREA_H - 1) / 2))
+    local ex=$((cx - (W - 1) / 2)) ey=$((cy - (H - 1) / 2))
+    [ "$X $Y" = "$ex $ey" ] || fail "placed at $X,$Y, expected $ex,$ey (centred in the work area)"
+
+    local name
+    name=$(xprop -id "$WIN" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
+    [ "$name" = "$TITLE" ] || fail "window title \"$name\""
+
+    # Undecorated: the window asks for no decorations and the manager adds no frame.
+    xprop -id "$WIN" _MOTIF_WM_HINTS | grep -Eq '= 0x[0-9a-f]+, 0x[0-9a-f]+, 0x0' \
+        || fail "the window does not ask to be undecorated: $(xprop -id "$WIN" _MOTIF_WM_HINTS)"
+    local extents
+    extents=$(xprop -id "$WIN" _NET_FRAME_EXTENTS)
+    echo "$extents" | grep -q '= 0, 0, 0, 0' || fail "the window manager framed it: $extents"
+
+    wait_for 3000 rim_drawn || fail "no black rim around the window"
+    wait_for 5000 menu_readable || fail "the panel does not show \"About\" and \"Exit\": $MENU_TEXT"
+    log "menu reads: $(echo "$MENU_TEXT" | tr '\n' ' ')"
+    screenshot window
+    local title
+    title=$(read_text "$SHOTS/$CASE-window.png" $((X + 26)) $((Y + 2)) 200 22)
+    log "title bar reads: $(echo "$title" | tr '\n' ' ')"
+    echo "$title" | grep -qi 'verrin' || fail "the title bar does not show the title"
+    expect_quiet_stderr
+}
+
+case_drag() {
+    local sx=$((X + W / 2)) sy=$((Y + BAR_Y)) dx=137 dy=91
+    xdotool mousemove "$sx" "$sy" mousedown 1
+    local step
+    for step in 1 2 3 4 5 6 7 8 9 10; do
+        xdotool mousemove $((sx + dx * step / 10)) $((sy + dy * step / 10))
+    done
+    xdotool mouseup 1
+    wait_for 3000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
+        || fail "after a drag by $dx,$dy the window is at $(geometry), expected $((X + dx)) $((Y + dy)) $W $H"
+    screenshot dragged
+
+    # A press and release on the title bar without a move leaves the window in place. There is
+    # no event to wait for, so a maximize click after it serves as the marker that the click
+    # has been handled; restoring then has to bring back the same place.
+    xdotool mousemove $((sx + dx)) $((sy + dy)) click 1
+    xdotool mousemove $((X + dx + W - 43)) $((Y + dy + BAR_Y)) click 1
+    wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
+    xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
+    wait_for 3000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
+        || fail "a click on the title bar moved the window to $(geometry)"
+    expect_quiet_stderr
+}
+
+# Moves of the pointer out of the work area (into the margin along the top) are ignored: the
+# window stays where the last move inside left it.
+case_drag_edge() {
+    local sx=$((X + W / 2)) sy=$((Y + BAR_Y))
+    local inside=$((AREA_Y + 5)) outside=$((AREA_Y - 20))
+    local ex=$X ey=$((Y + inside - sy))
+    xdotool mousemove "$sx" "$sy" mousedown 1
+    xdotool mousemove "$sx" $(((sy + inside) / 2))
+    xdotool mousemove "$sx" "$inside"
+    xdotool mousemove $((sx + 200)) "$outside"
+    xdotool mousemove $((sx + 300)) "$outside" mouseup 1
+    wait_for 3000 geometry_is "$ex" "$ey" "$W" "$H" \
+        || fail "after the drag the window is at $(geometry), expected $ex $ey $W $H"
+    # Maximizing and restoring comes after every move above, so the restored place shows that
+    # none of the moves in the margin reached the window.
+    xdotool mousemove $((ex + W - 43)) $((ey + BAR_Y)) click 1
+    wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
+    xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
+    wait_for 3000 geometry_is "$ex" "$ey" "$W" "$H" \
+        || fail "moves in the margin moved the window to $(geometry)"
+    screenshot dragged
+    expect_quiet_stderr
+}
+
+case_maximize() {
+    click_at $((W - 43)) "$BAR_Y"
+    wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
+        || fail "maximized to $(geometry), expected the work area $AREA_X $AREA_Y $AREA_W $AREA_H"
+    screenshot maximized
+    xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
+    wait_for 3000 geometry_is "$X" "$Y" "$W" "$H" \
+        || fail "restored to $(geometry), expected $X $Y $W $H"
+    wait_for 3000 rim_drawn || fail "the restored window has no rim"
+    screenshot restored
+    expect_quiet_stderr
+}
+
+case_iconify() {
+    click_at $((W - 66)) "$BAR_Y"
+    wait_for 3000 window_state_is_iconic || fail "WM_STATE is not Iconic: $(xprop -id "$WIN" WM_STATE)"
+    xprop -id "$WIN" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN \
+        || fail "_NET_WM_STATE lacks _NET_WM_STATE_HIDDEN"
+    screenshot iconified
+    expect_quiet_stderr
+}
+
+case_resize() {
+    local sx=$((X + W - 4)) sy=$((Y + H - 4)) dx=120 dy=75
+    xdotool mousemove "$sx" "$sy" mousedown 1
+    local step
+    for step in 1 2 3 4 5 6; do
+        xdotool mousemove $((sx + dx * step / 6)) $((sy + dy * step / 6))
+    done
+    xdotool mouseup 1
+    wait_for 3000 geometry_is "$X" "$Y" $((W + dx)) $((H + dy)) \
+        || fail "after dragging the corner by $dx,$dy the window is $(geometry), expected $X $Y $((W + dx)) $((H + dy))"
+    W=$((W + dx)) H=$((H + dy))
+    wait_for 3000 rim_drawn || fail "the resized window has no rim at its new corners"
+    screenshot resized
+    expect_quiet_stderr
+}
+
+case_about() {
+    # A strip of the page area right of the 150-pixel menu list and its splitter handle.
+    local area=("$((X + 175))" "$((Y + 40))" 100 250) item=("$((X + 100))" "$((Y + 28))" 50 30)
+    wait_for 5000 menu_readable || fail "the panel does not show its entries"
+    grab_now
+    local closed
+    closed=$(brightness "$WORK/now.png" "${area[@]}")
+    cp "$WORK/now.png" "$SHOTS/$CASE-closed.png"
+
+    click_at "$ABOUT_X" "$ABOUT_Y"
+    wait_for 3000 brighter_than $((closed > 70 ? closed + 10 : 80)) "${area[@]}" \
+        || fail "the About page did not appear (brightness $(brightness "$WORK/now.png" "${area[@]}"), closed $closed)"
+    wait_for 3000 darker_than 20 "${item[@]}" || fail "the About entry is not drawn selected"
+    screenshot open
+    local open
+    open=$(brightness "$SHOTS/$CASE-open.png" "${area[@]}")
+    log "page area brightness: closed $closed, open $open"
+    local text
+    text=$(read_text "$SHOTS/$CASE-open.png" $((X + 168)) $((Y + 34)) 261 120)
+    log "About page reads: $(echo "$text" | head -n2 | tr '\n' ' ')"
+    echo "$text" | grep -qi 'years' || fail "the About page shows no profile"
+
+    click_at "$ABOUT_X" "$ABOUT_Y"
+    wait_for 3000 darker_than $((open - 10)) "${area[@]}" \
+        || fail "the About page stayed after the second click"
+    wait_for 3000 brighter_than 20 "${item[@]}" || fail "the About entry stayed selected"
+    screenshot closed-again
+    expect_quiet_stderr
+}
+
+case_close() {
+    click_at $((W - 20)) "$BAR_Y"
+    expect_exit_within 1000
+    expect_quiet_stderr
+}
+
+case_exit() {
+    click_at "$EXIT_X" "$EXIT_Y"
+    expect_exit_within 1000
+    expect_quiet_stderr
+}
+
+# ---------------------------------------------------------------------------------------------
+
+declare -F "case_$CASE" >/dev/null || {
+    echo "unknown case $CASE" >&2
+    exit 2
+}
+[ -x "$PROGRAM" ] || fail "no program at $PROGRAM"
+mkdir -p "$SHOTS"
+rm -f "$SHOTS/$CASE"-*.png
+start_display
+start_window_manager
+paint_backdrop
+start_program
+"case_$CASE"
+log "passed"

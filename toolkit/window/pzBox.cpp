@@ -1,0 +1,227 @@
+#include "pzBox.h"
+
+#include "pzBoxTop.h"
+#include "pzBox_p.h"
+#include "pzDynamicWidget.h"
+#include "pzListInterface.h"
+#include "pzListWidget.h"
+#include "pzPaint.h"
+#include "pzSizeGrip.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
+
+QRect pzBoxPrivate::availableArea() const {
+    const pzBox* q = q_func();
+    QScreen* screen = q->windowHandle() ? q->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+bool pzBoxPrivate::isDragPosAllowed(const QPoint& globalPos) {
+    const QScreen* screen = QGuiApplication::screenAt(globalPos);
+    return screen && screen->availableGeometry().contains(globalPos);
+}
+
+void pzBoxPrivate::setButtonIcon(const QString& path) {
+    boxTop->minimizeButton()->setIcon(QIcon(path));
+}
+
+pzBox::pzBox(QWidget* parent)
+    : QWidget(parent)
+    , pzPrivatable(new pzBoxPrivate) {
+    init();
+}
+
+pzBox::pzBox(pzBoxPrivate* d, QWidget* parent)
+    : QWidget(parent)
+    , pzPrivatable(d) {
+    init();
+}
+
+pzBox::~pzBox() = default;
+
+void pzBox::init() {
+    Q_D(pzBox);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+
+    d->contentHolder = new pzDynamicWidget(this);
+    d->contentHolder->layout()->setContentsMargins(2, 2, 2, 2);
+
+    d->mainLayout = new QVBoxLayout(this);
+    d->mainLayout->setContentsMargins(2, 2, 2, 2);
+    d->mainLayout->setSpacing(0);
+
+    for (pzSizeGrip** grip :
+         {&d->gripTopLeft, &d->gripTopRight, &d->gripBottomLeft, &d->gripBottomRight}) {
+        *grip = new pzSizeGrip(this);
+        (*grip)->setFixedSize(10, 10);
+    }
+
+    d->dragging = false;
+    d->lastDragPos = pzBoxPrivate::noDragPos();
+
+    d->boxTop = new pzBoxTop(this);
+    d->mainLayout->addWidget(d->boxTop, 1, Qt::AlignTop);
+
+    d->panel = new pzBoxPanel;
+    d->mainLayout->addWidget(d->panel, 10);
+    d->panel->setVisible(false);
+
+    // Fixed while the window does not exist yet, so the layout never changes the window's
+    // size hints later: platforms that cannot take them (offscreen) warn on every change.
+    setMinimumSize(d->mainLayout->totalMinimumSize());
+    resize(400, 300);
+    d->normalGeometry = QRect(-1, -1, -1, -1);
+    d->maximized = false;
+    pzBox::setWindowIcon(QIcon(QStringLiteral(":/niraLogoWhiteSmall.png")));
+}
+
+void pzBox::setContent(QWidget* widget) {
+    Q_D(pzBox);
+    d->contentHolder->setWidget(widget);
+    // The holder takes the new content's size; it has to cover the whole box again at once,
+    // not only after the next resize of the window.
+    d->contentHolder->resize(size());
+}
+
+void pzBox::setMenu(pzListPage* page) {
+    d_func()->panel->list()->interface()->setPage(page);
+}
+
+pzBoxPanel* pzBox::panel() const {
+    return d_func()->panel;
+}
+
+bool pzBox::isMaximized() const {
+    return d_func()->maximized;
+}
+
+void pzBox::showPanel() {
+    Q_D(pzBox);
+    d->panel->setVisible(true);
+    d->mainLayout->setStretchFactor(d->boxTop, 0);
+}
+
+void pzBox::hidePanel() {
+    Q_D(pzBox);
+    d->panel->setVisible(false);
+    d->mainLayout->setStretchFactor(d->boxTop, 1);
+}
+
+void pzBox::togglePanel() {
+    Q_D(pzBox);
+    if (d->panel->isHidden()) {
+        d->boxTop->programButton()->setChecked(true);
+        showPanel();
+    } else {
+        d->boxTop->programButton()->setChecked(false);
+        hidePanel();
+    }
+}
+
+void pzBox::toggleWindow() {
+    if (d_func()->maximized)
+        showNormal();
+    else
+        showMaximized();
+}
+
+void pzBox::setTitle(const QString& title) {
+    setWindowTitle(title);
+    d_func()->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") + title +
+                                               QStringLiteral("</B></font>"));
+}
+
+void pzBox::showMaximized() {
+    Q_D(pzBox);
+    if (d->maximized)
+        return;
+    d->normalGeometry = QRect(x(), y(), width(), height());
+    setGeometry(d->availableArea());
+    setGripsVisible(false);
+    d->maximized = true;
+    d->setButtonIcon(QStringLiteral(":/iconMinimize.png"));
+}
+
+void pzBox::showNormal() {
+    Q_D(pzBox);
+    if (!d->maximized)
+        return;
+    QWidget::showNormal();
+    setGeometry(d->normalGeometry);
+    setGripsVisible(true);
+    d->normalGeometry = QRect(-1, -1, -1, -1);
+    d->maximized = false;
+    d->setButtonIcon(QStringLiteral(":/iconMaximize.png"));
+}
+
+void pzBox::setWindowIcon(const QIcon& icon) {
+    d_func()->boxTop->programButton()->setIcon(icon);
+    QWidget::setWindowIcon(icon);
+}
+
+void pzBox::centerOnScreen() {
+    const QPoint centre = d_func()->availableArea().center();
+    move(centre.x() - (width() - 1) / 2, centre.y() - (height() - 1) / 2);
+}
+
+void pzBox::setGripsVisible(bool visible) {
+    Q_D(pzBox);
+    for (pzSizeGrip* grip :
+         {d->gripTopLeft, d->gripTopRight, d->gripBottomLeft, d->gripBottomRight})
+        grip->setVisible(visible);
+}
+
+void pzBox::mousePressEvent(QMouseEvent* event) {
+    Q_D(pzBox);
+    d->dragging = true;
+    // The press itself is the drag's first position, so the window follows the pointer's
+    // whole displacement rather than losing the first motion step.
+    const QPoint pos = event->globalPosition().toPoint();
+    d->lastDragPos = pzBoxPrivate::isDragPosAllowed(pos) ? pos : pzBoxPrivate::noDragPos();
+}
+
+void pzBox::mouseReleaseEvent(QMouseEvent*) {
+    d_func()->dragging = false;
+}
+
+void pzBox::mouseMoveEvent(QMouseEvent* event) {
+    Q_D(pzBox);
+    if (!d->dragging || d->maximized)
+        return;
+    const QPoint pos = event->globalPosition().toPoint();
+    if (!pzBoxPrivate::isDragPosAllowed(pos))
+        return;
+    if (d->lastDragPos != pzBoxPrivate::noDragPos())
+        move(x() + pos.x() - d->lastDragPos.x(), y() + pos.y() - d->lastDragPos.y());
+    d->lastDragPos = pos;
+}
+
+void pzBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    pzPaint paint(painter);
+    paint.drawRect(QRect(0, 0, width(), height()), Qt::black);
+    paint.drawRect(QRect(2, 2, width() - 4, height() - 4), Qt::white);
+}
+
+void pzBox::resizeEvent(QResizeEvent*) {
+    Q_D(pzBox);
+    d->contentHolder->resize(size());
+    const int w = width();
+    const int h = height();
+    const int gw = d->gripTopLeft->width();
+    const int gh = d->gripTopLeft->height();
+    d->gripTopLeft->move(0, 0);
+    d->gripTopRight->move(w - gw, 0);
+    d->gripBottomLeft->move(0, h - gh);
+    d->gripBottomRight->move(w - gw, h - gh);
+    if (d->maximized)
+        return;
+    for (pzSizeGrip* grip :
+         {d->gripTopLeft, d->gripTopRight, d->gripBottomLeft, d->gripBottomRight})
+        grip->raise();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "pzBoxPanel.h"
+#include "pzPrivate.h"
+
+class QVBoxLayout;
+class pzMenu;
+class pzScrollArea;
+class pzSplitter;
+
+class pzBoxPanelPrivate : public pzPrivate {
+public:
+    static constexpr int ListWidth = 150;
+
+    QVBoxLayout* panelLayout = nullptr;
+    pzSplitter* splitter = nullptr;
+    pzMenu* list = nullptr;
+    pzScrollArea* pageArea = nullptr;
+};

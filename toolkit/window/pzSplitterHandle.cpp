@@ -1,0 +1,18 @@
+#include "pzSplitterHandle.h"
+
+#include "pzPaint.h"
+#include "pzSplitterHandle_p.h"
+
+#include <QPainter>
+
+pzSplitterHandle::pzSplitterHandle(Qt::Orientation orientation, QSplitter* parent)
+    : QSplitterHandle(orientation, parent)
+    , pzPrivatable(new pzSplitterHandlePrivate) {}
+
+pzSplitterHandle::~pzSplitterHandle() = default;
+
+void pzSplitterHandle::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    pzPaint paint(painter);
+    paint.drawRect(rect(), QColor(0, 0, 0, 150));
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "pzPrivate.h"
+#include "pzSplitter.h"
+
+class pzSplitterPrivate : public pzPrivate {};
