@@ -10,6 +10,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
     fonts-dejavu-core
     xvfb xauth openbox xdotool x11-utils x11-apps imagemagick tesseract-ocr
+    dpkg-dev file desktop-file-utils appstream
 )
 
 ensure_packages() {
