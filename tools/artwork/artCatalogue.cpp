@@ -1,6 +1,7 @@
 #include "artCatalogue.h"
 
 #include "artBuildings.h"
+#include "artDesktop.h"
 #include "artIcons.h"
 #include "artPeople.h"
 #include "artPortrait.h"
@@ -49,6 +50,7 @@ QVector<artPicture> pictures() {
         {artPicture::Toolkit, "iconMaximize.png", artIcons::maximize},
         {artPicture::Toolkit, "iconMinimize.png", artIcons::restore},
         {artPicture::Toolkit, "iconClose.png", artIcons::close},
+        {artPicture::Desktop, "verrin.png", artDesktop::programIcon},
     };
     addTraffic(pictures);
     return pictures;

@@ -8,14 +8,14 @@
 
 // One picture the generator writes: where it goes, its file name and how to draw it.
 struct artPicture {
-    enum Folder { Program, Toolkit };
+    enum Folder { Program, Toolkit, Desktop };
 
     Folder folder;
     QString name;
     std::function<QImage()> draw;
 };
 
-// Every picture of the program's and the toolkit's resource collections.
+// Every picture of the program's and the toolkit's resource collections, and the desktop icon.
 namespace artCatalogue {
 
 QVector<artPicture> pictures();

@@ -6,19 +6,23 @@
 
 int main(int argc, char* argv[]) {
     QTextStream err(stderr);
-    if (argc != 3) {
-        err << "usage: verrinArtwork <program resources folder> <toolkit resources folder>\n";
+    if (argc != 4) {
+        err << "usage: verrinArtwork <program resources folder> <toolkit resources folder> "
+               "<desktop folder>\n";
         return 2;
     }
-    const QDir programDir(QString::fromLocal8Bit(argv[1]));
-    const QDir toolkitDir(QString::fromLocal8Bit(argv[2]));
-    if (!programDir.exists() || !toolkitDir.exists()) {
-        err << "verrinArtwork: both output folders must exist\n";
-        return 2;
+    const QDir dirs[] = {QDir(QString::fromLocal8Bit(argv[1])),
+                         QDir(QString::fromLocal8Bit(argv[2])),
+                         QDir(QString::fromLocal8Bit(argv[3]))};
+    for (const QDir& dir : dirs) {
+        if (!dir.exists()) {
+            err << "verrinArtwork: every output folder must exist\n";
+            return 2;
+        }
     }
     int failures = 0;
     for (const artPicture& picture : artCatalogue::pictures()) {
-        const QDir& dir = picture.folder == artPicture::Program ? programDir : toolkitDir;
+        const QDir& dir = dirs[picture.folder];
         const QString path = dir.filePath(picture.name);
         if (!artImage::save(picture.draw(), path)) {
             err << "verrinArtwork: cannot write " << path << "\n";

@@ -1,42 +1,134 @@
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+enum class SoundFile { None, Directory, Empty, Garbage };
+
+// Starts the program in a fresh working folder; Qt's complaint about a missing runtime folder is
+// the environment's, not the program's, so each run gets one.
+class Run {
+public:
+    explicit Run(const QStringList& arguments, SoundFile sound = SoundFile::None) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), mRuntime.path());
+        placeSoundFile(sound);
+        mProgram.setProcessEnvironment(environment);
+        mProgram.setWorkingDirectory(mWorking.path());
+        mProgram.start(QStringLiteral(VERRIN_BINARY), arguments);
+    }
+
+    QProcess& program() { return mProgram; }
+
+    // True when the program was still running after the given time; it is then ended.
+    bool keepsRunning(int msecs) {
+        if (!mProgram.waitForStarted(5000) || mProgram.waitForFinished(msecs))
+            return false;
+        mProgram.terminate();
+        return mProgram.waitForFinished(5000);
+    }
+
+private:
+    void placeSoundFile(SoundFile sound) {
+        const QString path = mWorking.filePath(QStringLiteral("Daft.ogg"));
+        QFile file(path);
+        switch (sound) {
+        case SoundFile::None:
+            break;
+        case SoundFile::Directory:
+            QDir().mkpath(path);
+            break;
+        case SoundFile::Empty:
+            file.open(QIODevice::WriteOnly);
+            break;
+        case SoundFile::Garbage:
+            file.open(QIODevice::WriteOnly);
+            for (int i = 0; i < 4096; ++i)
+                file.putChar(char(QRandomGenerator::global()->bounded(256)));
+            break;
+        }
+    }
+
+    QTemporaryDir mRuntime;
+    QTemporaryDir mWorking;
+    QProcess mProgram;
+};
+
+} // namespace
 
 // The program as a user starts it: Qt's options reach Qt, anything else is ignored.
 class tst_entry : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsWithQtOptionsAndIgnoresOthers_data();
-    void startsWithQtOptionsAndIgnoresOthers();
+    void startsQuietlyWhateverTheArgumentsAndSoundFile_data();
+    void startsQuietlyWhateverTheArgumentsAndSoundFile();
+    void malformedArgumentsNeverCrash_data();
+    void malformedArgumentsNeverCrash();
     void unusablePlatformEndsWithQtsMessage_data();
     void unusablePlatformEndsWithQtsMessage();
 };
 
-void tst_entry::startsWithQtOptionsAndIgnoresOthers_data() {
+void tst_entry::startsQuietlyWhateverTheArgumentsAndSoundFile_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("platform only") << QStringList{"-platform", "offscreen"};
+    QTest::addColumn<SoundFile>("sound");
+    const QStringList offscreen{"-platform", "offscreen"};
+    QTest::newRow("platform only") << offscreen << SoundFile::None;
     QTest::newRow("unknown arguments")
-        << QStringList{"-platform", "offscreen", "--frobnicate", "file.txt"};
-    QTest::newRow("style option") << QStringList{"-platform", "offscreen", "-style", "fusion"};
+        << offscreen + QStringList{"--frobnicate", "file.txt"} << SoundFile::None;
+    QTest::newRow("style option") << offscreen + QStringList{"-style", "fusion"} << SoundFile::None;
+    QTest::newRow("Daft.ogg is a folder") << offscreen << SoundFile::Directory;
+    QTest::newRow("Daft.ogg is empty") << offscreen << SoundFile::Empty;
+    QTest::newRow("Daft.ogg is garbage") << offscreen << SoundFile::Garbage;
 }
 
-void tst_entry::startsWithQtOptionsAndIgnoresOthers() {
+void tst_entry::startsQuietlyWhateverTheArgumentsAndSoundFile() {
     QFETCH(QStringList, arguments);
-    // Qt's own complaint about a missing runtime folder is the environment's, not the program's.
-    QTemporaryDir runtime;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(VERRIN_BINARY), arguments);
-    QVERIFY(program.waitForStarted(5000));
-    // Still running after start-up: it did not stumble over the arguments.
-    QVERIFY(!program.waitForFinished(1500));
-    program.terminate();
-    QVERIFY(program.waitForFinished(5000));
-    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()).trimmed(), QString());
-    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), QString());
+    QFETCH(SoundFile, sound);
+    Run run(arguments, sound);
+    QVERIFY(run.keepsRunning(1500));
+    QCOMPARE(QString::fromLocal8Bit(run.program().readAllStandardError()).trimmed(), QString());
+    QCOMPARE(QString::fromLocal8Bit(run.program().readAllStandardOutput()), QString());
+}
+
+void tst_entry::malformedArgumentsNeverCrash_data() {
+    QTest::addColumn<QStringList>("arguments");
+    const QStringList offscreen{"-platform", "offscreen"};
+    QTest::newRow("style without value") << offscreen + QStringList{"-style"};
+    QTest::newRow("unknown style") << offscreen + QStringList{"-style", "no-such-style"};
+    QTest::newRow("bad geometry") << offscreen + QStringList{"-qwindowgeometry", "x-+!"};
+    QTest::newRow("bad font") << offscreen + QStringList{"-font", ""};
+    QTest::newRow("platform without value") << QStringList{"-platform"};
+    QTest::newRow("reverse layout") << offscreen + QStringList{"-reverse", "--", "-"};
+
+    // A few random argument lists; the seed is in the row name to replay one.
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    for (int row = 0; row < 4; ++row) {
+        QStringList arguments = offscreen;
+        const int count = random.bounded(1, 5);
+        for (int i = 0; i < count; ++i) {
+            QByteArray bytes;
+            const int length = random.bounded(0, 24);
+            for (int j = 0; j < length; ++j)
+                bytes.append(char(random.bounded(1, 256)));
+            arguments << QString::fromLocal8Bit(bytes);
+        }
+        QTest::addRow("random %d, seed %u", row, seed) << arguments;
+    }
+}
+
+void tst_entry::malformedArgumentsNeverCrash() {
+    QFETCH(QStringList, arguments);
+    Run run(arguments);
+    QVERIFY(run.program().waitForStarted(5000));
+    if (run.keepsRunning(1000))
+        return;
+    QCOMPARE(run.program().exitStatus(), QProcess::NormalExit);
 }
 
 void tst_entry::unusablePlatformEndsWithQtsMessage_data() {
@@ -51,12 +143,11 @@ void tst_entry::unusablePlatformEndsWithQtsMessage_data() {
 void tst_entry::unusablePlatformEndsWithQtsMessage() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, message);
-    QProcess program;
-    program.start(QStringLiteral(VERRIN_BINARY), arguments);
-    QVERIFY(program.waitForStarted(5000));
-    QVERIFY(program.waitForFinished(10000));
-    QVERIFY(program.exitStatus() == QProcess::CrashExit || program.exitCode() != 0);
-    QVERIFY(program.readAllStandardError().contains(message));
+    Run run(arguments);
+    QVERIFY(run.program().waitForStarted(5000));
+    QVERIFY(run.program().waitForFinished(10000));
+    QVERIFY(run.program().exitStatus() == QProcess::CrashExit || run.program().exitCode() != 0);
+    QVERIFY(run.program().readAllStandardError().contains(message));
 }
 
 QTEST_MAIN(tst_entry)

@@ -1,9 +1,8 @@
 #include "rvGenerator.h"
 
-#include "rvCar.h"
+#include "rvEntity.h"
 #include "rvGeneratorCar.h"
 #include "rvGeneratorMan.h"
-#include "rvMan.h"
 #include "trafficTesting.h"
 
 #include <QTest>

@@ -236,11 +236,16 @@ void tst_rvMainContent::drawsTheMap() {
         QImage(QStringLiteral(":/roadSprite.png")).convertToFormat(QImage::Format_RGB32);
     const QImage grass =
         QImage(QStringLiteral(":/grassSprite.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage side =
+        QImage(QStringLiteral(":/sideSprite.png")).convertToFormat(QImage::Format_RGB32);
     const QPoint margin(2, 2);
     for (const QPoint& inTile : {QPoint(0, 0), QPoint(10, 50), QPoint(63, 63)}) {
         QCOMPARE(shot.pixel(margin + QPoint(6 * 64, 2 * 64) + inTile), road.pixel(inTile));
-        QCOMPARE(shot.pixel(margin + QPoint(12 * 64, 8 * 64) + inTile), grass.pixel(inTile));
+        QCOMPARE(shot.pixel(margin + QPoint(8 * 64, 1 * 64) + inTile), side.pixel(inTile));
     }
+    // Grass shows only in the 32-pixel gap between the two towers of a pair (x 144 to 175).
+    for (const QPoint& inTile : {QPoint(16, 0), QPoint(30, 40), QPoint(47, 63)})
+        QCOMPARE(shot.pixel(margin + QPoint(2 * 64, 8 * 64) + inTile), grass.pixel(inTile));
 }
 
 void tst_rvMainContent::soundIsQuietWithOrWithoutItsFile_data() {

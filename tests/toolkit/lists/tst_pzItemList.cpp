@@ -217,7 +217,10 @@ void tst_pzItemList::clearEmptiesEverything() {
     QVERIFY(list.widgetVector().isEmpty());
     QVERIFY(a);
     QCOMPARE(a->parentWidget(), &list);
+    // Out of the layout, the nested layout is the caller's again.
     QVERIFY(nested);
+    QVERIFY(!nested->parent());
+    delete nested;
 }
 
 void tst_pzItemList::deletedWidgetLeavesTheVector() {

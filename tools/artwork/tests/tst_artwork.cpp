@@ -126,8 +126,12 @@ private slots:
 void tst_artwork::catalogueMatchesCollections() {
     QStringList program;
     QStringList toolkit;
-    for (const artPicture& picture : artCatalogue::pictures())
-        (picture.folder == artPicture::Program ? program : toolkit).append(picture.name);
+    for (const artPicture& picture : artCatalogue::pictures()) {
+        if (picture.folder == artPicture::Program)
+            program.append(picture.name);
+        else if (picture.folder == artPicture::Toolkit)
+            toolkit.append(picture.name);
+    }
     QStringList programFiles = collectionFiles("app/resources/verrin.qrc");
     QStringList toolkitFiles = collectionFiles("toolkit/resources/pzTools.qrc");
     QVERIFY(!programFiles.isEmpty());

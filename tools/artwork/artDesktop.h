@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QImage>
+
+// The program's icon for desktop menus: a small crossing of the city block.
+namespace artDesktop {
+
+QImage programIcon();
+
+} // namespace artDesktop
