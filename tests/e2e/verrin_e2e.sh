@@ -49,10 +49,13 @@ fail() {
     if [ -n "${DISPLAY:-}" ]; then
         screenshot failure
     fi
-    if [ -s "$WORK/program.err" ]; then
-        echo "[$CASE] program stderr:" >&2
-        cat "$WORK/program.err" >&2
-    fi
+    local name
+    for name in program.err openbox.log xvfb.log; do
+        if [ -s "$WORK/$name" ]; then
+            echo "[$CASE] $name:" >&2
+            tail -n 20 "$WORK/$name" >&2
+        fi
+    done
     exit 1
 }
 
@@ -102,7 +105,7 @@ paint_backdrop() {
 start_window_manager() {
     openbox --sm-disable --config-file "$HERE/openbox-rc.xml" >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
-    wait_for 10000 work_area_ready || fail "openbox did not publish its work area"
+    wait_for 20000 work_area_ready || fail "openbox did not publish its work area"
 }
 
 find_window() {
@@ -143,7 +146,7 @@ start_program() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     (cd "$WORK" && exec env QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
     PROGRAM_PID=$!
-    wait_for 10000 window_or_end || fail "no visible window titled \"$TITLE\" appeared"
+    wait_for 20000 window_or_end || fail "no visible window titled \"$TITLE\" appeared"
     kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before showing its window"
     read -r X Y W H <<<"$(settled_geometry)"
     log "window $WIN at $X,$Y size ${W}x$H"

@@ -201,6 +201,14 @@ void pzBox::mouseMoveEvent(QMouseEvent* event) {
     d->lastDragPos = pos;
 }
 
+// As on other desktops, a double click on the title bar maximizes or restores the window.
+void pzBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    Q_D(pzBox);
+    if (event->button() == Qt::LeftButton &&
+        d->boxTop->geometry().contains(event->position().toPoint()))
+        toggleWindow();
+}
+
 void pzBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     pzPaint paint(painter);

@@ -103,6 +103,7 @@ private slots:
     void drag_data();
     void drag();
     void dragIgnoredWhileMaximized();
+    void doubleClickOnTitleBarTogglesWindow();
     void pressOnTitleBarStartsDrag();
     void pressOnButtonDoesNotDrag();
     void togglePanelTwice();
@@ -411,6 +412,28 @@ void tst_pzBox::dragIgnoredWhileMaximized() {
     sendMouse(box, QEvent::MouseMove, press + QPoint(40, 30));
     sendMouse(box, QEvent::MouseButtonRelease, press + QPoint(40, 30));
     QCOMPARE(box.geometry(), maximized);
+}
+
+void tst_pzBox::doubleClickOnTitleBarTogglesWindow() {
+    pzBox box;
+    auto* content = new QWidget;
+    box.setContent(content);
+    const QRect normal(available(box).topLeft() + QPoint(40, 40), QSize(400, 300));
+    box.setGeometry(normal);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    pzBoxTop* top = titleBar(box);
+    const QPoint free(top->width() / 2, top->height() / 2);
+
+    QTest::mouseDClick(top, Qt::LeftButton, {}, free);
+    QVERIFY(box.isMaximized());
+    QTest::mouseDClick(top, Qt::LeftButton, {}, free);
+    QVERIFY(!box.isMaximized());
+    QCOMPARE(box.geometry(), normal);
+
+    // Elsewhere a double click does nothing to the window.
+    QTest::mouseDClick(content, Qt::LeftButton, {}, QPoint(100, 150));
+    QVERIFY(!box.isMaximized());
 }
 
 void tst_pzBox::pressOnTitleBarStartsDrag() {
