@@ -15,9 +15,19 @@ echo "No display available: running on a virtual display (Xvfb) and saving a scr
 trap stop_virtual_display EXIT
 start_virtual_display
 openbox >/dev/null 2>&1 &
+# A window mapped before the window manager is up is never managed, so wait for it first.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
 "$program" "$@" &
 pid=$!
-sleep 4
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "Verrin" >/dev/null 2>&1 && break
+    sleep 0.1
+done
+# A few seconds of traffic, so the screenshot shows the city block alive.
+sleep 3
 mkdir -p "$ROOT/screenshots"
 shot="$ROOT/screenshots/verrin-$(date +%Y%m%d-%H%M%S).png"
 import -window root "$shot"

@@ -88,7 +88,7 @@ start_display() {
         exit "$SKIPPED"
     fi
     export DISPLAY=":$(head -n1 "$WORK/display")"
-    wait_for 5000 xdpyinfo || fail "the display $DISPLAY does not answer"
+    wait_for 10000 xdpyinfo || fail "the display $DISPLAY does not answer"
 }
 
 work_area_ready() {
@@ -243,8 +243,8 @@ case_appearance() {
     extents=$(xprop -id "$WIN" _NET_FRAME_EXTENTS)
     echo "$extents" | grep -q '= 0, 0, 0, 0' || fail "the window manager framed it: $extents"
 
-    wait_for 3000 rim_drawn || fail "no black rim around the window"
-    wait_for 5000 menu_readable || fail "the panel does not show \"About\" and \"Exit\": $MENU_TEXT"
+    wait_for 10000 rim_drawn || fail "no black rim around the window"
+    wait_for 10000 menu_readable || fail "the panel does not show \"About\" and \"Exit\": $MENU_TEXT"
     log "menu reads: $(echo "$MENU_TEXT" | tr '\n' ' ')"
     screenshot window
     local title
@@ -262,7 +262,7 @@ case_drag() {
         xdotool mousemove $((sx + dx * step / 10)) $((sy + dy * step / 10))
     done
     xdotool mouseup 1
-    wait_for 3000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
+    wait_for 10000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
         || fail "after a drag by $dx,$dy the window is at $(geometry), expected $((X + dx)) $((Y + dy)) $W $H"
     screenshot dragged
 
@@ -271,9 +271,9 @@ case_drag() {
     # has been handled; restoring then has to bring back the same place.
     xdotool mousemove $((sx + dx)) $((sy + dy)) click 1
     xdotool mousemove $((X + dx + W - 43)) $((Y + dy + BAR_Y)) click 1
-    wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
+    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
     xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
-    wait_for 3000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
+    wait_for 10000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
         || fail "a click on the title bar moved the window to $(geometry)"
     expect_quiet_stderr
 }
@@ -289,14 +289,14 @@ case_drag_edge() {
     xdotool mousemove "$sx" "$inside"
     xdotool mousemove $((sx + 200)) "$outside"
     xdotool mousemove $((sx + 300)) "$outside" mouseup 1
-    wait_for 3000 geometry_is "$ex" "$ey" "$W" "$H" \
+    wait_for 10000 geometry_is "$ex" "$ey" "$W" "$H" \
         || fail "after the drag the window is at $(geometry), expected $ex $ey $W $H"
     # Maximizing and restoring comes after every move above, so the restored place shows that
     # none of the moves in the margin reached the window.
     xdotool mousemove $((ex + W - 43)) $((ey + BAR_Y)) click 1
-    wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
+    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
     xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
-    wait_for 3000 geometry_is "$ex" "$ey" "$W" "$H" \
+    wait_for 10000 geometry_is "$ex" "$ey" "$W" "$H" \
         || fail "moves in the margin moved the window to $(geometry)"
     screenshot dragged
     expect_quiet_stderr
@@ -304,20 +304,20 @@ case_drag_edge() {
 
 case_maximize() {
     click_at $((W - 43)) "$BAR_Y"
-    wait_for 3000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
+    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
         || fail "maximized to $(geometry), expected the work area $AREA_X $AREA_Y $AREA_W $AREA_H"
     screenshot maximized
     xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
-    wait_for 3000 geometry_is "$X" "$Y" "$W" "$H" \
+    wait_for 10000 geometry_is "$X" "$Y" "$W" "$H" \
         || fail "restored to $(geometry), expected $X $Y $W $H"
-    wait_for 3000 rim_drawn || fail "the restored window has no rim"
+    wait_for 10000 rim_drawn || fail "the restored window has no rim"
     screenshot restored
     expect_quiet_stderr
 }
 
 case_iconify() {
     click_at $((W - 66)) "$BAR_Y"
-    wait_for 3000 window_state_is_iconic || fail "WM_STATE is not Iconic: $(xprop -id "$WIN" WM_STATE)"
+    wait_for 10000 window_state_is_iconic || fail "WM_STATE is not Iconic: $(xprop -id "$WIN" WM_STATE)"
     xprop -id "$WIN" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN \
         || fail "_NET_WM_STATE lacks _NET_WM_STATE_HIDDEN"
     screenshot iconified
@@ -332,10 +332,10 @@ case_resize() {
         xdotool mousemove $((sx + dx * step / 6)) $((sy + dy * step / 6))
     done
     xdotool mouseup 1
-    wait_for 3000 geometry_is "$X" "$Y" $((W + dx)) $((H + dy)) \
+    wait_for 10000 geometry_is "$X" "$Y" $((W + dx)) $((H + dy)) \
         || fail "after dragging the corner by $dx,$dy the window is $(geometry), expected $X $Y $((W + dx)) $((H + dy))"
     W=$((W + dx)) H=$((H + dy))
-    wait_for 3000 rim_drawn || fail "the resized window has no rim at its new corners"
+    wait_for 10000 rim_drawn || fail "the resized window has no rim at its new corners"
     screenshot resized
     expect_quiet_stderr
 }
@@ -343,16 +343,16 @@ case_resize() {
 case_about() {
     # A strip of the page area right of the 150-pixel menu list and its splitter handle.
     local area=("$((X + 175))" "$((Y + 40))" 100 250) item=("$((X + 100))" "$((Y + 28))" 50 30)
-    wait_for 5000 menu_readable || fail "the panel does not show its entries"
+    wait_for 10000 menu_readable || fail "the panel does not show its entries"
     grab_now
     local closed
     closed=$(brightness "$WORK/now.png" "${area[@]}")
     cp "$WORK/now.png" "$SHOTS/$CASE-closed.png"
 
     click_at "$ABOUT_X" "$ABOUT_Y"
-    wait_for 3000 brighter_than $((closed > 70 ? closed + 10 : 80)) "${area[@]}" \
+    wait_for 10000 brighter_than $((closed > 70 ? closed + 10 : 80)) "${area[@]}" \
         || fail "the About page did not appear (brightness $(brightness "$WORK/now.png" "${area[@]}"), closed $closed)"
-    wait_for 3000 darker_than 20 "${item[@]}" || fail "the About entry is not drawn selected"
+    wait_for 10000 darker_than 20 "${item[@]}" || fail "the About entry is not drawn selected"
     screenshot open
     local open
     open=$(brightness "$SHOTS/$CASE-open.png" "${area[@]}")
@@ -363,9 +363,9 @@ case_about() {
     echo "$text" | grep -qi 'years' || fail "the About page shows no profile"
 
     click_at "$ABOUT_X" "$ABOUT_Y"
-    wait_for 3000 darker_than $((open - 10)) "${area[@]}" \
+    wait_for 10000 darker_than $((open - 10)) "${area[@]}" \
         || fail "the About page stayed after the second click"
-    wait_for 3000 brighter_than 20 "${item[@]}" || fail "the About entry stayed selected"
+    wait_for 10000 brighter_than 20 "${item[@]}" || fail "the About entry stayed selected"
     screenshot closed-again
     expect_quiet_stderr
 }
