@@ -79,7 +79,9 @@ start_display() {
     fi
     # -displayfd lets the server pick a free display number itself, so parallel runs never
     # race for one.
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp \
+    # -noreset: otherwise the server resets when its last client (the readiness probe) leaves,
+    # and a client connecting during the reset is refused.
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset \
         3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     if ! wait_for 10000 test -s "$WORK/display"; then
