@@ -1,5 +1,7 @@
 #include "pzFadeButton.h"
 
+#include "testHost.h"
+
 #include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QImage>
@@ -10,54 +12,11 @@
 namespace {
 
 const QColor IconColor(200, 0, 0);
-const QColor HostColor(0, 128, 0);
 const QColor HoverWash(255, 255, 255, 100);
 
-// An opaque parent of a known colour: grab() of a widget fills its own background, so the
-// looks are read from the parent, where a missing background shows the parent's colour.
-class Host : public QWidget {
-public:
-    Host() {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, HostColor);
-        setPalette(palette);
-        setAutoFillBackground(true);
-        resize(100, 100);
-    }
-
-    QColor pixel(int x, int y) { return grab().toImage().pixelColor(x, y); }
-};
-
-// What a translucent colour looks like over the host.
-QColor onHost(const QColor& color) {
-    const auto mix = [&](int top, int bottom) {
-        return (top * color.alpha() + bottom * (255 - color.alpha()) + 127) / 255;
-    };
-    return QColor(mix(color.red(), HostColor.red()), mix(color.green(), HostColor.green()),
-                  mix(color.blue(), HostColor.blue()));
-}
-
-bool near(const QColor& actual, const QColor& expected) {
-    return qAbs(actual.red() - expected.red()) <= 2 &&
-           qAbs(actual.green() - expected.green()) <= 2 &&
-           qAbs(actual.blue() - expected.blue()) <= 2;
-}
-
-#define COMPARE_COLOR(actual, expected)                                                            \
-    QVERIFY2(near(actual, expected),                                                               \
-             qPrintable(actual.name(QColor::HexArgb) + " != " + expected.name(QColor::HexArgb)))
-
-void enter(QWidget& widget) {
-    QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QCoreApplication::sendEvent(&widget, &event);
-}
-
-void leave(QWidget& widget) {
-    QEvent event(QEvent::Leave);
-    QCoreApplication::sendEvent(&widget, &event);
-}
-
 } // namespace
+
+using namespace testHost;
 
 class tst_pzFadeButton : public QObject {
     Q_OBJECT
@@ -195,9 +154,9 @@ void tst_pzFadeButton::missingIconDrawsOnlyBackground() {
     pzFadeButton button(mDir.filePath(QStringLiteral("missing.png")), &host);
     QVERIFY(button.icon().pixmap(22, 22).isNull());
     button.resize(22, 22);
-    COMPARE_COLOR(host.pixel(5, 5), HostColor);
+    COMPARE_COLOR(host.shot().pixelColor(5, 5), HostColor);
     enter(button);
-    COMPARE_COLOR(host.pixel(5, 5), onHost(HoverWash));
+    COMPARE_COLOR(host.shot().pixelColor(5, 5), onHost(HoverWash));
 }
 
 void tst_pzFadeButton::pushedLastsUntilAfterRelease() {
@@ -210,20 +169,20 @@ void tst_pzFadeButton::pushedLastsUntilAfterRelease() {
 
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(button.pushed());
-    COMPARE_COLOR(host.pixel(5, 5), QColor(Qt::black));
+    COMPARE_COLOR(host.shot().pixelColor(5, 5), QColor(Qt::black));
     QElapsedTimer sinceRelease;
     sinceRelease.start();
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(clicked.count(), 1);
     QVERIFY(button.pushed());
-    COMPARE_COLOR(host.pixel(5, 5), QColor(Qt::black));
+    COMPARE_COLOR(host.shot().pixelColor(5, 5), QColor(Qt::black));
 
     QTRY_VERIFY_WITH_TIMEOUT(!button.pushed(), 2000);
     // A coarse timer may fire up to 5 % early.
     QVERIFY2(sinceRelease.elapsed() >= 95, qPrintable(QString::number(sinceRelease.elapsed())));
     // The pointer is still over the button.
     QVERIFY(button.entered());
-    COMPARE_COLOR(host.pixel(5, 5), onHost(HoverWash));
+    COMPARE_COLOR(host.shot().pixelColor(5, 5), onHost(HoverWash));
 }
 
 void tst_pzFadeButton::releaseOutsideKeepsPushedAndDoesNotClick() {
@@ -240,9 +199,9 @@ void tst_pzFadeButton::releaseOutsideKeepsPushedAndDoesNotClick() {
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(60, 60));
     QCOMPARE(clicked.count(), 0);
     QVERIFY(button.pushed());
-    COMPARE_COLOR(host.pixel(5, 5), QColor(Qt::black));
+    COMPARE_COLOR(host.shot().pixelColor(5, 5), QColor(Qt::black));
     QTRY_VERIFY_WITH_TIMEOUT(!button.pushed(), 2000);
-    COMPARE_COLOR(host.pixel(5, 5), HostColor);
+    COMPARE_COLOR(host.shot().pixelColor(5, 5), HostColor);
 }
 
 void tst_pzFadeButton::secondPressStopsTheTimer() {
@@ -275,12 +234,12 @@ void tst_pzFadeButton::checkedOutlastsThePushedLook() {
     QVERIFY(button.isChecked());
     QTRY_VERIFY_WITH_TIMEOUT(!button.pushed(), 2000);
     enter(button);
-    COMPARE_COLOR(host.pixel(5, 5), QColor(Qt::black));
+    COMPARE_COLOR(host.shot().pixelColor(5, 5), QColor(Qt::black));
 
     QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!button.isChecked());
     QTRY_VERIFY_WITH_TIMEOUT(!button.pushed(), 2000);
-    COMPARE_COLOR(host.pixel(5, 5), onHost(HoverWash));
+    COMPARE_COLOR(host.shot().pixelColor(5, 5), onHost(HoverWash));
 }
 
 QTEST_MAIN(tst_pzFadeButton)

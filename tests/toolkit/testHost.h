@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-// Helpers shared by the list suites: a parent of a known opaque colour to read looks from,
+// Helpers shared by the button and list suites: a parent of a known opaque colour to read looks from,
 // colour arithmetic over it, and hover events.
 namespace testHost {
 
