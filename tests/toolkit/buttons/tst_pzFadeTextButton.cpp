@@ -1,5 +1,7 @@
 #include "pzFadeTextButton.h"
 
+#include "testHost.h"
+
 #include <QEnterEvent>
 #include <QLabel>
 #include <QSignalSpy>
@@ -7,21 +9,14 @@
 
 namespace {
 
-void enter(QWidget& widget) {
-    QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QCoreApplication::sendEvent(&widget, &event);
-}
-
-void leave(QWidget& widget) {
-    QEvent event(QEvent::Leave);
-    QCoreApplication::sendEvent(&widget, &event);
-}
-
 QLabel* labelOf(pzFadeTextButton& button) {
     return button.findChild<QLabel*>(QStringLiteral("label"));
 }
 
 } // namespace
+
+using testHost::enter;
+using testHost::leave;
 
 class tst_pzFadeTextButton : public QObject {
     Q_OBJECT
