@@ -3,10 +3,13 @@
 #include "pzBoxTop.h"
 #include "pzBox_p.h"
 #include "pzDynamicWidget.h"
+#include "pzEdgeGrip.h"
 #include "pzListInterface.h"
 #include "pzListWidget.h"
 #include "pzPaint.h"
 #include "pzSizeGrip.h"
+#include "pzSystemDrag_p.h"
+#include "pzWindowPlacement_p.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -28,6 +31,39 @@ bool pzBoxPrivate::isDragPosAllowed(const QPoint& globalPos) {
 
 void pzBoxPrivate::setButtonIcon(const QString& path) {
     boxTop->minimizeButton()->setIcon(QIcon(path));
+}
+
+QRect pzBoxPrivate::restoredGeometry() const {
+    QList<QRect> screenAreas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screenAreas.append(screen->availableGeometry());
+    return pzWindowPlacement::restored(normalGeometry, screenAreas, availableArea());
+}
+
+QList<QWidget*> pzBoxPrivate::titleBarButtons() const {
+    return {boxTop->programButton(), boxTop->iconifyButton(), boxTop->minimizeButton(),
+            boxTop->closeButton()};
+}
+
+QList<pzSizeGrip*> pzBoxPrivate::cornerGrips() const {
+    return {gripTopLeft, gripTopRight, gripBottomLeft, gripBottomRight};
+}
+
+QList<pzEdgeGrip*> pzBoxPrivate::edgeGrips() const {
+    return {edgeTop, edgeBottom, edgeLeft, edgeRight};
+}
+
+void pzBoxPrivate::placeEdgeGrips() {
+    const pzBox* q = q_func();
+    const int w = q->width();
+    const int h = q->height();
+    const int gw = gripTopLeft->width();
+    const int gh = gripTopLeft->height();
+    const int t = edgeThickness;
+    edgeTop->setGeometry(gw, 0, w - 2 * gw, t);
+    edgeBottom->setGeometry(gw, h - t, w - 2 * gw, t);
+    edgeLeft->setGeometry(0, gh, t, h - 2 * gh);
+    edgeRight->setGeometry(w - t, gh, t, h - 2 * gh);
 }
 
 pzBox::pzBox(QWidget* parent)
@@ -60,12 +96,21 @@ void pzBox::init() {
         *grip = new pzSizeGrip(this);
         (*grip)->setFixedSize(10, 10);
     }
+    d->edgeTop = new pzEdgeGrip(Qt::TopEdge, this);
+    d->edgeBottom = new pzEdgeGrip(Qt::BottomEdge, this);
+    d->edgeLeft = new pzEdgeGrip(Qt::LeftEdge, this);
+    d->edgeRight = new pzEdgeGrip(Qt::RightEdge, this);
 
     d->dragging = false;
     d->lastDragPos = pzBoxPrivate::noDragPos();
 
     d->boxTop = new pzBoxTop(this);
     d->mainLayout->addWidget(d->boxTop, 1, Qt::AlignTop);
+    // The side handles reach 2 pixels into the window past the rim, over the title bar's
+    // buttons too; presses there belong to the buttons.
+    for (pzEdgeGrip* edge : d->edgeGrips())
+        for (QWidget* button : d->titleBarButtons())
+            edge->keepClearOf(button);
 
     d->panel = new pzBoxPanel;
     d->mainLayout->addWidget(d->panel, 10);
@@ -152,7 +197,7 @@ void pzBox::showNormal() {
     if (!d->maximized)
         return;
     QWidget::showNormal();
-    setGeometry(d->normalGeometry);
+    setGeometry(d->restoredGeometry());
     setGripsVisible(true);
     d->normalGeometry = QRect(-1, -1, -1, -1);
     d->maximized = false;
@@ -171,14 +216,16 @@ void pzBox::centerOnScreen() {
 
 void pzBox::setGripsVisible(bool visible) {
     Q_D(pzBox);
-    for (pzSizeGrip* grip :
-         {d->gripTopLeft, d->gripTopRight, d->gripBottomLeft, d->gripBottomRight})
+    for (pzSizeGrip* grip : d->cornerGrips())
         grip->setVisible(visible);
+    for (pzEdgeGrip* edge : d->edgeGrips())
+        edge->setVisible(visible);
 }
 
 void pzBox::mousePressEvent(QMouseEvent* event) {
     Q_D(pzBox);
     d->dragging = true;
+    d->systemMovePending = true;
     // The press itself is the drag's first position, so the window follows the pointer's
     // whole displacement rather than losing the first motion step.
     const QPoint pos = event->globalPosition().toPoint();
@@ -193,6 +240,16 @@ void pzBox::mouseMoveEvent(QMouseEvent* event) {
     Q_D(pzBox);
     if (!d->dragging || d->maximized)
         return;
+    // Handed over at the first motion rather than at the press, so that double clicks on the
+    // title bar still reach the box. Ahead of the position check: where the compositor moves
+    // windows, global positions do not tell where the window is.
+    if (d->systemMovePending && event->buttons().testFlag(Qt::LeftButton)) {
+        d->systemMovePending = false;
+        if (pzSystemDrag::start(this)) {
+            d->dragging = false;
+            return;
+        }
+    }
     const QPoint pos = event->globalPosition().toPoint();
     if (!pzBoxPrivate::isDragPosAllowed(pos))
         return;
@@ -227,9 +284,11 @@ void pzBox::resizeEvent(QResizeEvent*) {
     d->gripTopRight->move(w - gw, 0);
     d->gripBottomLeft->move(0, h - gh);
     d->gripBottomRight->move(w - gw, h - gh);
+    d->placeEdgeGrips();
     if (d->maximized)
         return;
-    for (pzSizeGrip* grip :
-         {d->gripTopLeft, d->gripTopRight, d->gripBottomLeft, d->gripBottomRight})
+    for (pzEdgeGrip* edge : d->edgeGrips())
+        edge->raise();
+    for (pzSizeGrip* grip : d->cornerGrips())
         grip->raise();
 }

@@ -5,12 +5,14 @@
 #include "pzBox.h"
 #include "pzPrivate.h"
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 
 class QVBoxLayout;
 class pzBoxTop;
 class pzDynamicWidget;
+class pzEdgeGrip;
 class pzSizeGrip;
 
 class pzBoxPrivate : public pzPrivate {
@@ -18,6 +20,8 @@ class pzBoxPrivate : public pzPrivate {
 
 public:
     static QPoint noDragPos() { return QPoint(-1, -1); }
+    // Width of the handles along the sides, between the corner grips.
+    static constexpr int edgeThickness = 4;
 
     // The available area of the screen the window is on; before it is first shown the
     // window has no screen of its own yet, and the primary screen counts.
@@ -25,14 +29,26 @@ public:
     // Drags are followed only while the pointer lies in a screen's available area.
     static bool isDragPosAllowed(const QPoint& globalPos);
     void setButtonIcon(const QString& path);
+    // `normalGeometry`, unless it lies off every screen now: then placed on the window's screen.
+    QRect restoredGeometry() const;
+    QList<QWidget*> titleBarButtons() const;
+    QList<pzSizeGrip*> cornerGrips() const;
+    QList<pzEdgeGrip*> edgeGrips() const;
+    void placeEdgeGrips();
 
     QVBoxLayout* mainLayout = nullptr;
     pzSizeGrip* gripTopLeft = nullptr;
     pzSizeGrip* gripTopRight = nullptr;
     pzSizeGrip* gripBottomLeft = nullptr;
     pzSizeGrip* gripBottomRight = nullptr;
+    pzEdgeGrip* edgeTop = nullptr;
+    pzEdgeGrip* edgeBottom = nullptr;
+    pzEdgeGrip* edgeLeft = nullptr;
+    pzEdgeGrip* edgeRight = nullptr;
     bool dragging = false;
     QPoint lastDragPos = noDragPos();
+    // The window system is asked once per press to take the move over.
+    bool systemMovePending = false;
     pzBoxPanel* panel = nullptr;
     bool maximized = false;
     QRect normalGeometry = QRect(-1, -1, -1, -1);

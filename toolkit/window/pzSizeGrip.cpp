@@ -1,8 +1,27 @@
 #include "pzSizeGrip.h"
 
+#include "pzSystemDrag_p.h"
+
+#include <QMouseEvent>
+
 pzSizeGrip::pzSizeGrip(QWidget* parent)
     : QSizeGrip(parent) {}
 
 pzSizeGrip::~pzSizeGrip() = default;
 
 void pzSizeGrip::paintEvent(QPaintEvent*) {}
+
+void pzSizeGrip::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pzSystemDrag::start(this, corner()))
+        return;
+    QSizeGrip::mousePressEvent(event);
+}
+
+// The corner is told from the grip's place in its window, the way QSizeGrip tells it.
+Qt::Edges pzSizeGrip::corner() const {
+    const QWidget* window = this->window();
+    const QPoint pos = mapTo(window, QPoint(0, 0));
+    const Qt::Edges horizontal = pos.x() <= window->width() / 2 ? Qt::LeftEdge : Qt::RightEdge;
+    const Qt::Edges vertical = pos.y() >= window->height() / 2 ? Qt::BottomEdge : Qt::TopEdge;
+    return horizontal | vertical;
+}

@@ -14,4 +14,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Qt::Edges corner() const;
 };

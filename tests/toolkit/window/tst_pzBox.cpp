@@ -1,5 +1,6 @@
 #include "pzBox.h"
 #include "pzBoxTop.h"
+#include "pzEdgeGrip.h"
 #include "pzSizeGrip.h"
 
 #include <QBoxLayout>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -17,6 +19,22 @@ pzBoxTop* titleBar(pzBox& box) {
 
 QList<pzSizeGrip*> grips(pzBox& box) {
     return box.findChildren<pzSizeGrip*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+pzEdgeGrip* edgeGrip(pzBox& box, Qt::Edge edge) {
+    for (pzEdgeGrip* grip : box.findChildren<pzEdgeGrip*>(QString(), Qt::FindDirectChildrenOnly))
+        if (grip->edge() == edge)
+            return grip;
+    return nullptr;
+}
+
+QList<pzEdgeGrip*> edgeGrips(pzBox& box) {
+    return box.findChildren<pzEdgeGrip*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+pzFadeButton* titleBarButton(pzBox& box, const QString& name) {
+    pzBoxTop* top = box.findChild<pzBoxTop*>(QString(), Qt::FindDirectChildrenOnly);
+    return top->property(name.toLatin1()).value<pzFadeButton*>();
 }
 
 // The direct child widgets of the box, bottom of the stack first.
@@ -95,10 +113,19 @@ private slots:
     void gripsRaisedAtEachResize();
     void gripsResizeFromTheirCorner_data();
     void gripsResizeFromTheirCorner();
+    void edgeGripsLieAlongTheSides_data();
+    void edgeGripsLieAlongTheSides();
+    void edgeGripsRaisedAndHiddenLikeCorners();
+    void edgeGripsResizeFromTheirSide_data();
+    void edgeGripsResizeFromTheirSide();
+    void titleBarButtonsKeepClicksUnderEdgeGrips_data();
+    void titleBarButtonsKeepClicksUnderEdgeGrips();
     void maximizeFillsAvailableArea();
     void maximizeTwiceSavesGeometryOnce();
     void showNormalWhenNotMaximizedDoesNothing();
     void toggleWindowTwiceRestores();
+    void restoreBringsBackWindowFromLostScreen_data();
+    void restoreBringsBackWindowFromLostScreen();
     void maximizeButtonIconFollowsState();
     void drag_data();
     void drag();
@@ -170,9 +197,10 @@ void tst_pzBox::layoutCoversWindow() {
     QTRY_COMPARE(box.panel()->geometry(), QRect(2, 24, 596, 374));
     QCOMPARE(top->geometry(), QRect(2, 2, 596, 22));
 
+    // Above them only the four side handles and the four corner grips.
     const QList<QWidget*> order = stackingOrder(box);
-    QCOMPARE(order.indexOf(top), order.size() - 6);
-    QVERIFY(order.indexOf(box.panel()) == order.size() - 5);
+    QCOMPARE(order.indexOf(top), order.size() - 10);
+    QVERIFY(order.indexOf(box.panel()) == order.size() - 9);
     QCOMPARE(order.first(), content->parentWidget());
 }
 
@@ -287,6 +315,123 @@ void tst_pzBox::gripsResizeFromTheirCorner() {
     QTRY_COMPARE(box.geometry(), expected.translated(origin - QPoint(100, 100)));
 }
 
+void tst_pzBox::edgeGripsLieAlongTheSides_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("default") << QSize(400, 300);
+    QTest::newRow("wide") << QSize(900, 644);
+}
+
+void tst_pzBox::edgeGripsLieAlongTheSides() {
+    QFETCH(QSize, size);
+    pzBox box;
+    box.resize(size);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const int w = size.width();
+    const int h = size.height();
+    QCOMPARE(edgeGrips(box).size(), 4);
+    QCOMPARE(edgeGrip(box, Qt::TopEdge)->geometry(), QRect(10, 0, w - 20, 4));
+    QCOMPARE(edgeGrip(box, Qt::BottomEdge)->geometry(), QRect(10, h - 4, w - 20, 4));
+    QCOMPARE(edgeGrip(box, Qt::LeftEdge)->geometry(), QRect(0, 10, 4, h - 20));
+    QCOMPARE(edgeGrip(box, Qt::RightEdge)->geometry(), QRect(w - 4, 10, 4, h - 20));
+
+    // What a press on the rim reaches, over the content and the title bar's free part.
+    QCOMPARE(box.childAt(w / 2, 1), edgeGrip(box, Qt::TopEdge));
+    QCOMPARE(box.childAt(w / 2, 3), edgeGrip(box, Qt::TopEdge));
+    QCOMPARE(box.childAt(w / 2, h - 1), edgeGrip(box, Qt::BottomEdge));
+    QCOMPARE(box.childAt(0, h / 2), edgeGrip(box, Qt::LeftEdge));
+    QCOMPARE(box.childAt(w - 2, h / 2), edgeGrip(box, Qt::RightEdge));
+    QCOMPARE(box.childAt(w / 2, 4), titleBar(box));
+}
+
+void tst_pzBox::edgeGripsRaisedAndHiddenLikeCorners() {
+    pzBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto* cover = new QWidget(&box);
+    cover->setGeometry(box.rect());
+    cover->show();
+    cover->raise();
+
+    box.resize(500, 350);
+    QCOMPARE(box.childAt(250, 1), edgeGrip(box, Qt::TopEdge));
+    QCOMPARE(box.childAt(1, 175), edgeGrip(box, Qt::LeftEdge));
+
+    box.showMaximized();
+    for (pzEdgeGrip* grip : edgeGrips(box))
+        QVERIFY(grip->isHidden());
+    box.showNormal();
+    for (pzEdgeGrip* grip : edgeGrips(box))
+        QVERIFY(!grip->isHidden());
+}
+
+void tst_pzBox::edgeGripsResizeFromTheirSide_data() {
+    QTest::addColumn<Qt::Edge>("edge");
+    QTest::addColumn<QRect>("expected");
+    // The box starts at (100, 100), 400 x 300; each side is dragged by (-20, +30).
+    QTest::newRow("top") << Qt::TopEdge << QRect(100, 130, 400, 270);
+    QTest::newRow("bottom") << Qt::BottomEdge << QRect(100, 100, 400, 330);
+    QTest::newRow("left") << Qt::LeftEdge << QRect(80, 100, 420, 300);
+    QTest::newRow("right") << Qt::RightEdge << QRect(100, 100, 380, 300);
+}
+
+void tst_pzBox::edgeGripsResizeFromTheirSide() {
+    QFETCH(Qt::Edge, edge);
+    QFETCH(QRect, expected);
+    pzBox box;
+    const QPoint origin = available(box).topLeft() + QPoint(100, 100);
+    box.setGeometry(QRect(origin, QSize(400, 300)));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    pzEdgeGrip* grip = edgeGrip(box, edge);
+
+    const QPoint start = grip->mapToGlobal(grip->rect().center());
+    auto send = [grip](QEvent::Type type, const QPoint& global) {
+        QMouseEvent event(type, QPointF(grip->mapFromGlobal(global)), QPointF(global),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(grip, &event);
+    };
+    send(QEvent::MouseButtonPress, start);
+    send(QEvent::MouseMove, start + QPoint(-20, 30));
+    send(QEvent::MouseButtonRelease, start + QPoint(-20, 30));
+
+    QTRY_COMPARE(box.geometry(), expected.translated(origin - QPoint(100, 100)));
+}
+
+void tst_pzBox::titleBarButtonsKeepClicksUnderEdgeGrips_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QPoint>("point");
+    // Points in the button's own coordinates that lie inside a side handle's rectangle.
+    QTest::newRow("program, top row") << "programButton" << QPoint(15, 0);
+    QTest::newRow("program, left column") << "programButton" << QPoint(0, 12);
+    QTest::newRow("iconify, top row") << "iconifyButton" << QPoint(3, 1);
+    QTest::newRow("maximize, top row") << "minimizeButton" << QPoint(3, 0);
+    QTest::newRow("close, top row") << "closeButton" << QPoint(3, 0);
+}
+
+void tst_pzBox::titleBarButtonsKeepClicksUnderEdgeGrips() {
+    QFETCH(QString, button);
+    QFETCH(QPoint, point);
+    pzBox box;
+    box.setGeometry(QRect(available(box).topLeft() + QPoint(50, 50), QSize(400, 300)));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QAbstractButton* target = titleBarButton(box, button);
+    QVERIFY(target);
+    const QPoint inBox = target->mapTo(&box, point);
+    bool underHandle = false;
+    for (pzEdgeGrip* grip : edgeGrips(box))
+        underHandle = underHandle || grip->geometry().contains(inBox);
+    QVERIFY(underHandle);
+
+    QSignalSpy clicks(target, &QAbstractButton::clicked);
+    // Routed by the window to whatever lies under the point, as a real click is.
+    QTest::mouseClick(box.windowHandle(), Qt::LeftButton, {}, inBox);
+    QCOMPARE(clicks.count(), 1);
+}
+
 void tst_pzBox::maximizeFillsAvailableArea() {
     pzBox box;
     box.setGeometry(available(box).topLeft().x() + 40, available(box).y() + 30, 300, 200);
@@ -335,6 +480,44 @@ void tst_pzBox::toggleWindowTwiceRestores() {
     box.toggleWindow();
     QVERIFY(!box.isMaximized());
     QCOMPARE(box.geometry(), normal);
+}
+
+void tst_pzBox::restoreBringsBackWindowFromLostScreen_data() {
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("kept");
+    // Offsets from the available area's top left. A window left far away from every screen
+    // stands for one whose screen went away while it was maximized.
+    QTest::newRow("off every screen") << QPoint(5000, 4000) << QSize(320, 200) << false;
+    QTest::newRow("off every screen, left and above")
+        << QPoint(-3000, -2000) << QSize(321, 201) << false;
+    QTest::newRow("off every screen, larger than the area")
+        << QPoint(5000, 4000) << QSize(4000, 3000) << false;
+    QTest::newRow("partly on the screen") << QPoint(-300, -150) << QSize(320, 200) << true;
+}
+
+void tst_pzBox::restoreBringsBackWindowFromLostScreen() {
+    QFETCH(QPoint, offset);
+    QFETCH(QSize, size);
+    QFETCH(bool, kept);
+    pzBox box;
+    const QRect area = available(box);
+    const QRect saved(area.topLeft() + offset, size);
+    box.setGeometry(saved);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QCOMPARE(box.geometry(), saved);
+
+    box.showMaximized();
+    QCOMPARE(box.geometry(), area);
+    box.showNormal();
+    if (kept) {
+        QCOMPARE(box.geometry(), saved);
+        return;
+    }
+    QVERIFY(area.contains(box.geometry()));
+    QCOMPARE(box.size(), size.boundedTo(area.size()));
+    QCOMPARE(box.geometry().center(), area.center());
 }
 
 void tst_pzBox::maximizeButtonIconFollowsState() {

@@ -14,6 +14,8 @@ private slots:
     void maximizesOnItsOwnScreen_data();
     void maximizesOnItsOwnScreen();
     void dragFollowsPointerAcrossScreens();
+    void restoreFromLostScreenStaysOnItsScreen_data();
+    void restoreFromLostScreenStaysOnItsScreen();
 
 private:
     QScreen* primary = nullptr;
@@ -79,6 +81,28 @@ void tst_pzBoxScreens::dragFollowsPointerAcrossScreens() {
     // Between the screens' areas lies no screen: such positions are ignored.
     send(QEvent::MouseMove, QPoint(1500, 950));
     QCOMPARE(box.pos(), QPoint(850, 350));
+}
+
+void tst_pzBoxScreens::restoreFromLostScreenStaysOnItsScreen_data() {
+    maximizesOnItsOwnScreen_data();
+}
+
+// A saved place off both screens stands for a third screen that went away while the window was
+// maximized: the window comes back on the screen it is on, not on the primary one.
+void tst_pzBoxScreens::restoreFromLostScreenStaysOnItsScreen() {
+    QFETCH(bool, onPrimary);
+    QScreen* screen = onPrimary ? primary : side;
+    pzBox box;
+    box.setScreen(screen);
+    box.setGeometry(QRect(QPoint(-4000, 200), QSize(320, 200)));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QCOMPARE(box.screen(), screen);
+
+    box.showMaximized();
+    box.showNormal();
+    const QRect area = screen->availableGeometry();
+    QCOMPARE(box.geometry(), QRect(area.center() - QPoint(159, 99), QSize(320, 200)));
 }
 
 QTEST_MAIN(tst_pzBoxScreens)
