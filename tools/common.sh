@@ -9,7 +9,7 @@ PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
     fonts-dejavu-core
-    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick tesseract-ocr
+    xvfb xauth openbox xdotool x11-utils x11-apps x11-xserver-utils imagemagick tesseract-ocr
     dpkg-dev file desktop-file-utils appstream
 )
 

@@ -14,9 +14,15 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 readonly SKIPPED=77
 readonly TITLE="Verrin - Oren Vale"
-readonly SCREEN_W=1280 SCREEN_H=1024
+readonly SCREEN_H=1024
 # The work area that openbox-rc.xml's margins leave free.
-readonly AREA_X=60 AREA_Y=40 AREA_W=1220 AREA_H=984
+readonly AREA_X=60 AREA_Y=40 AREA_H=984
+SCREEN_W=1280 AREA_W=1220
+# Two monitors side by side on a screen twice as wide.
+if [ "$CASE" = lost_screen ]; then
+    SCREEN_W=2560 AREA_W=2500
+fi
+readonly SCREEN_W AREA_W
 # Window layout: 2-pixel rim, 22-pixel title bar, 150-pixel menu list of 40-pixel entries;
 # from the right edge: 6 pixels, then close, maximize/restore and iconify, 23 pixels each.
 readonly BAR_Y=13
@@ -129,6 +135,7 @@ geometry() {
 }
 
 geometry_is() { [ "$(geometry)" = "$*" ]; }
+size_is() { [ "$(geometry | cut -d' ' -f3-)" = "$*" ]; }
 
 # Waits until two readings 150 ms apart agree, so a window the manager is still placing settles.
 settled_geometry() {
@@ -157,6 +164,16 @@ start_program() {
 # Clicks at a point given relative to the window's top-left corner.
 click_at() {
     xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+}
+
+# drag_by <x> <y> <dx> <dy>: presses at a point of the screen, moves in six steps, releases.
+drag_by() {
+    local x=$1 y=$2 dx=$3 dy=$4 step
+    xdotool mousemove "$x" "$y" mousedown 1
+    for step in 1 2 3 4 5 6; do
+        xdotool mousemove $((x + dx * step / 6)) $((y + dy * step / 6))
+    done
+    xdotool mouseup 1
 }
 
 # Mean brightness (0 to 100) of a rectangle of a screenshot, in root coordinates.
@@ -327,18 +344,76 @@ case_iconify() {
 }
 
 case_resize() {
-    local sx=$((X + W - 4)) sy=$((Y + H - 4)) dx=120 dy=75
-    xdotool mousemove "$sx" "$sy" mousedown 1
-    local step
-    for step in 1 2 3 4 5 6; do
-        xdotool mousemove $((sx + dx * step / 6)) $((sy + dy * step / 6))
-    done
-    xdotool mouseup 1
+    local dx=120 dy=75
+    drag_by $((X + W - 4)) $((Y + H - 4)) "$dx" "$dy"
     wait_for 10000 geometry_is "$X" "$Y" $((W + dx)) $((H + dy)) \
         || fail "after dragging the corner by $dx,$dy the window is $(geometry), expected $X $Y $((W + dx)) $((H + dy))"
     W=$((W + dx)) H=$((H + dy))
     wait_for 10000 rim_drawn || fail "the resized window has no rim at its new corners"
     screenshot resized
+    expect_quiet_stderr
+}
+
+# The handles along the sides: the right and the bottom one resize from their side alone, the
+# left one moves the left edge and keeps the right one. Then a click on the close button's top
+# row, which lies inside the strip of the top handle, still reaches the button.
+case_resize_edge() {
+    drag_by $((X + W - 2)) $((Y + H / 2)) 110 0
+    wait_for 10000 geometry_is "$X" "$Y" $((W + 110)) "$H" \
+        || fail "after dragging the right side by 110 the window is $(geometry), expected $X $Y $((W + 110)) $H"
+    W=$((W + 110))
+    drag_by $((X + W / 2)) $((Y + H - 2)) 0 70
+    wait_for 10000 geometry_is "$X" "$Y" "$W" $((H + 70)) \
+        || fail "after dragging the bottom side by 70 the window is $(geometry), expected $X $Y $W $((H + 70))"
+    H=$((H + 70))
+    drag_by $((X + 1)) $((Y + H / 2)) -40 0
+    wait_for 10000 geometry_is $((X - 40)) "$Y" $((W + 40)) "$H" \
+        || fail "after dragging the left side by -40 the window is $(geometry), expected $((X - 40)) $Y $((W + 40)) $H"
+    X=$((X - 40)) W=$((W + 40))
+    wait_for 10000 rim_drawn || fail "the resized window has no rim at its new corners"
+    screenshot resized
+    click_at $((W - 20)) 2
+    expect_exit_within 1000
+    expect_quiet_stderr
+}
+
+# Monitors of their own for the lost_screen case: the left one holds the screen's output, the
+# right one none, so that it can be taken away while the program runs.
+before_lost_screen() {
+    command -v xrandr >/dev/null || {
+        echo "[$CASE] SKIP: xrandr is not installed" >&2
+        exit "$SKIPPED"
+    }
+    xrandr --setmonitor left 1280/338x1024/270+0+0 screen >/dev/null \
+        && xrandr --setmonitor right 1280/338x1024/270+1280+0 none >/dev/null \
+        || fail "the X server took no monitors: $(xrandr --listmonitors 2>&1)"
+}
+
+# The window is dragged onto the right monitor and maximized there; the monitor goes away, and
+# restoring brings the window back whole onto the left one, at its former size.
+case_lost_screen() {
+    local dx=1280
+    drag_by $((X + W / 2)) $((Y + BAR_Y)) "$dx" 0
+    wait_for 10000 geometry_is $((X + dx)) "$Y" "$W" "$H" \
+        || fail "after a drag by $dx the window is at $(geometry), expected $((X + dx)) $Y $W $H"
+    xdotool mousemove $((X + dx + W - 43)) $((Y + BAR_Y)) click 1
+    wait_for 10000 geometry_is 1280 0 1280 "$SCREEN_H" \
+        || fail "maximized to $(geometry), expected the right monitor 1280 0 1280 $SCREEN_H"
+    screenshot maximized
+
+    xrandr --delmonitor right >/dev/null || fail "the right monitor could not be removed"
+    log "monitors now: $(xrandr --listmonitors | tail -n +2 | tr '\n' ' ')"
+    local mx my mw mh
+    read -r mx my mw mh <<<"$(settled_geometry)"
+    log "the maximized window is at $mx,$my size ${mw}x$mh"
+    xdotool mousemove $((mx + mw - 43)) $((my + BAR_Y)) click 1
+    wait_for 10000 size_is "$W" "$H" || fail "restored to $(geometry), expected the size ${W}x$H"
+    read -r X Y W H <<<"$(settled_geometry)"
+    log "restored to $X,$Y size ${W}x$H"
+    ((X >= 0 && Y >= 0 && X + W <= 1280 && Y + H <= SCREEN_H)) \
+        || fail "restored to $X,$Y, not inside the left monitor"
+    wait_for 10000 rim_drawn || fail "the restored window is not drawn"
+    screenshot restored
     expect_quiet_stderr
 }
 
@@ -394,6 +469,9 @@ declare -F "case_$CASE" >/dev/null || {
 mkdir -p "$SHOTS"
 rm -f "$SHOTS/$CASE"-*.png
 start_display
+if declare -F "before_$CASE" >/dev/null; then
+    "before_$CASE"
+fi
 start_window_manager
 paint_backdrop
 start_program
