@@ -4,13 +4,14 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PRESET=${VERRIN_PRESET:-default}
 
-# Debian packages for building, testing and the virtual display.
+# Debian packages for building, testing, the virtual display and the headless compositor.
 PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
     fonts-dejavu-core
     xvfb xauth openbox xdotool x11-utils x11-apps x11-xserver-utils imagemagick tesseract-ocr
     dpkg-dev file desktop-file-utils appstream
+    weston qt6-wayland
 )
 
 ensure_packages() {

@@ -1,0 +1,100 @@
+#include "pzBoxTop.h"
+#include "pzEdgeGrip.h"
+#include "pzSystemDrag_p.h"
+#include "rvMainBox.h"
+
+#include <QRegularExpression>
+#include <QTest>
+#include <QWindow>
+
+namespace {
+
+void sendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos) {
+    QMouseEvent event(type, QPointF(target->mapFromGlobal(globalPos)), QPointF(globalPos),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void dragBy(QWidget* target, const QPoint& local, const QPoint& shift) {
+    const QPoint press = target->mapToGlobal(local);
+    sendMouse(target, QEvent::MouseButtonPress, press);
+    sendMouse(target, QEvent::MouseMove, press + shift / 2);
+    sendMouse(target, QEvent::MouseMove, press + shift);
+    sendMouse(target, QEvent::MouseButtonRelease, press + shift);
+}
+
+} // namespace
+
+// The program's window on Qt's Wayland platform, run by wayland_smoke.sh on a headless
+// compositor. The compositor has no input devices: clicks go straight to the widgets, and
+// the compositor refuses to start moves and resizes, which the toolkit then does by itself.
+class tst_waylandSmoke : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void mainWindowShowsAndClosesFromItsButton();
+    void dragsAskTheCompositor();
+
+private:
+    QList<Qt::Edges> requests;
+};
+
+void tst_waylandSmoke::initTestCase() {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        QSKIP("not on a Wayland platform; wayland_smoke.sh runs this suite on one");
+    QVERIFY(pzSystemDrag::isWanted());
+}
+
+void tst_waylandSmoke::init() {
+    // Wayland refuses what it does not support with a warning; none may come.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    requests.clear();
+    pzSystemDrag::setStarter([this](QWindow* window, Qt::Edges edges) {
+        requests.append(edges);
+        return edges ? window->startSystemResize(edges) : window->startSystemMove();
+    });
+}
+
+void tst_waylandSmoke::cleanup() {
+    pzSystemDrag::setStarter({});
+}
+
+void tst_waylandSmoke::mainWindowShowsAndClosesFromItsButton() {
+    rvMainBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QCOMPARE(box.windowHandle()->title(), QStringLiteral("Verrin - Oren Vale"));
+    QVERIFY(box.panel()->isVisible());
+
+    box.showMaximized();
+    QVERIFY(box.isMaximized());
+    box.showNormal();
+    QVERIFY(!box.isMaximized());
+
+    QTest::mouseClick(box.findChild<pzBoxTop*>()->closeButton(), Qt::LeftButton);
+    QTRY_VERIFY(!box.isVisible());
+    QVERIFY(!box.windowHandle() || !box.windowHandle()->isExposed());
+}
+
+void tst_waylandSmoke::dragsAskTheCompositor() {
+    rvMainBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    dragBy(&box, QPoint(box.width() / 2, 12), QPoint(40, 30));
+    pzEdgeGrip* right = nullptr;
+    for (pzEdgeGrip* grip : box.findChildren<pzEdgeGrip*>())
+        if (grip->edge() == Qt::RightEdge)
+            right = grip;
+    QVERIFY(right);
+    dragBy(right, QPoint(2, 100), QPoint(30, 0));
+    QCOMPARE(requests, QList<Qt::Edges>({Qt::Edges(), Qt::Edges(Qt::RightEdge)}));
+    QVERIFY(box.isVisible());
+}
+
+QTEST_MAIN(tst_waylandSmoke)
+#include "tst_waylandSmoke.moc"
