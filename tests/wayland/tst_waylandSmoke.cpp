@@ -3,29 +3,11 @@
 #include "pzSystemDrag_p.h"
 #include "rvMainBox.h"
 
+#include "mouseDrag.h"
+
 #include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
-
-namespace {
-
-void sendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos) {
-    QMouseEvent event(type, QPointF(target->mapFromGlobal(globalPos)), QPointF(globalPos),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
-
-void dragBy(QWidget* target, const QPoint& local, const QPoint& shift) {
-    const QPoint press = target->mapToGlobal(local);
-    sendMouse(target, QEvent::MouseButtonPress, press);
-    sendMouse(target, QEvent::MouseMove, press + shift / 2);
-    sendMouse(target, QEvent::MouseMove, press + shift);
-    sendMouse(target, QEvent::MouseButtonRelease, press + shift);
-}
-
-} // namespace
 
 // The program's window on Qt's Wayland platform, run by wayland_smoke.sh on a headless
 // compositor. The compositor has no input devices: clicks go straight to the widgets, and
@@ -85,13 +67,13 @@ void tst_waylandSmoke::dragsAskTheCompositor() {
     rvMainBox box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    dragBy(&box, QPoint(box.width() / 2, 12), QPoint(40, 30));
+    mouseDrag::dragBy(&box, box.mapToGlobal(QPoint(box.width() / 2, 12)), QPoint(40, 30));
     pzEdgeGrip* right = nullptr;
     for (pzEdgeGrip* grip : box.findChildren<pzEdgeGrip*>())
         if (grip->edge() == Qt::RightEdge)
             right = grip;
     QVERIFY(right);
-    dragBy(right, QPoint(2, 100), QPoint(30, 0));
+    mouseDrag::dragBy(right, right->mapToGlobal(QPoint(2, 100)), QPoint(30, 0));
     QCOMPARE(requests, QList<Qt::Edges>({Qt::Edges(), Qt::Edges(Qt::RightEdge)}));
     QVERIFY(box.isVisible());
 }

@@ -116,8 +116,6 @@ private slots:
     void edgeGripsLieAlongTheSides_data();
     void edgeGripsLieAlongTheSides();
     void edgeGripsRaisedAndHiddenLikeCorners();
-    void edgeGripsResizeFromTheirSide_data();
-    void edgeGripsResizeFromTheirSide();
     void titleBarButtonsKeepClicksUnderEdgeGrips_data();
     void titleBarButtonsKeepClicksUnderEdgeGrips();
     void maximizeFillsAvailableArea();
@@ -365,41 +363,6 @@ void tst_pzBox::edgeGripsRaisedAndHiddenLikeCorners() {
         QVERIFY(!grip->isHidden());
 }
 
-void tst_pzBox::edgeGripsResizeFromTheirSide_data() {
-    QTest::addColumn<Qt::Edge>("edge");
-    QTest::addColumn<QRect>("expected");
-    // The box starts at (100, 100), 400 x 300; each side is dragged by (-20, +30).
-    QTest::newRow("top") << Qt::TopEdge << QRect(100, 130, 400, 270);
-    QTest::newRow("bottom") << Qt::BottomEdge << QRect(100, 100, 400, 330);
-    QTest::newRow("left") << Qt::LeftEdge << QRect(80, 100, 420, 300);
-    QTest::newRow("right") << Qt::RightEdge << QRect(100, 100, 380, 300);
-}
-
-void tst_pzBox::edgeGripsResizeFromTheirSide() {
-    QFETCH(Qt::Edge, edge);
-    QFETCH(QRect, expected);
-    pzBox box;
-    const QPoint origin = available(box).topLeft() + QPoint(100, 100);
-    box.setGeometry(QRect(origin, QSize(400, 300)));
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    pzEdgeGrip* grip = edgeGrip(box, edge);
-
-    const QPoint start = grip->mapToGlobal(grip->rect().center());
-    auto send = [grip](QEvent::Type type, const QPoint& global) {
-        QMouseEvent event(type, QPointF(grip->mapFromGlobal(global)), QPointF(global),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(grip, &event);
-    };
-    send(QEvent::MouseButtonPress, start);
-    send(QEvent::MouseMove, start + QPoint(-20, 30));
-    send(QEvent::MouseButtonRelease, start + QPoint(-20, 30));
-
-    QTRY_COMPARE(box.geometry(), expected.translated(origin - QPoint(100, 100)));
-}
-
 void tst_pzBox::titleBarButtonsKeepClicksUnderEdgeGrips_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QPoint>("point");
@@ -489,8 +452,6 @@ void tst_pzBox::restoreBringsBackWindowFromLostScreen_data() {
     // Offsets from the available area's top left. A window left far away from every screen
     // stands for one whose screen went away while it was maximized.
     QTest::newRow("off every screen") << QPoint(5000, 4000) << QSize(320, 200) << false;
-    QTest::newRow("off every screen, left and above")
-        << QPoint(-3000, -2000) << QSize(321, 201) << false;
     QTest::newRow("off every screen, larger than the area")
         << QPoint(5000, 4000) << QSize(4000, 3000) << false;
     QTest::newRow("partly on the screen") << QPoint(-300, -150) << QSize(320, 200) << true;

@@ -1,20 +1,13 @@
 #include "pzEdgeGrip.h"
 
+#include "mouseDrag.h"
+
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-void sendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos,
-               Qt::MouseButton button = Qt::LeftButton) {
-    const Qt::MouseButton changed = type == QEvent::MouseMove ? Qt::NoButton : button;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
-    QMouseEvent event(type, QPointF(target->mapFromGlobal(globalPos)), QPointF(globalPos), changed,
-                      held, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
 
 // The handle's place along its side of a 400 x 300 window, between 10-pixel corners.
 QRect sideOf(Qt::Edge edge) {
@@ -110,15 +103,12 @@ void tst_pzEdgeGrip::dragResizesFromItsEdge() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     const QPoint press = grip->mapToGlobal(grip->rect().center());
-    sendMouse(grip, QEvent::MouseButtonPress, press);
-    sendMouse(grip, QEvent::MouseMove, press + drag / 2);
-    sendMouse(grip, QEvent::MouseMove, press + drag);
-    sendMouse(grip, QEvent::MouseButtonRelease, press + drag);
+    mouseDrag::dragBy(grip, press, drag);
     QTRY_COMPARE(window.geometry(), expected.translated(start.topLeft() - QPoint(100, 100)));
 
     // Released: later moves leave the window alone.
     const QRect resized = window.geometry();
-    sendMouse(grip, QEvent::MouseMove, press + drag + QPoint(15, 15));
+    mouseDrag::send(grip, QEvent::MouseMove, press + drag + QPoint(15, 15));
     QCOMPARE(window.geometry(), resized);
 }
 
@@ -129,9 +119,8 @@ void tst_pzEdgeGrip::otherButtonsDoNotResize() {
     grip->setGeometry(sideOf(Qt::RightEdge));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QPoint press = grip->mapToGlobal(grip->rect().center());
-    sendMouse(grip, QEvent::MouseButtonPress, press, Qt::RightButton);
-    sendMouse(grip, QEvent::MouseMove, press + QPoint(40, 0), Qt::RightButton);
+    mouseDrag::dragBy(grip, grip->mapToGlobal(grip->rect().center()), QPoint(40, 0),
+                      Qt::RightButton);
     QCOMPARE(window.geometry(), startGeometry());
 }
 

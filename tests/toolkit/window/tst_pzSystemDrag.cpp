@@ -4,27 +4,16 @@
 #include "pzSizeGrip.h"
 #include "pzSystemDrag_p.h"
 
+#include "mouseDrag.h"
+
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
 
 namespace {
 
-void sendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos) {
-    QMouseEvent event(type, QPointF(target->mapFromGlobal(globalPos)), QPointF(globalPos),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
-
-// Presses at `globalPos` on `target`, moves twice and releases, as a drag by the hand would.
-void dragBy(QWidget* target, const QPoint& globalPos, const QPoint& shift) {
-    sendMouse(target, QEvent::MouseButtonPress, globalPos);
-    sendMouse(target, QEvent::MouseMove, globalPos + shift / 2);
-    sendMouse(target, QEvent::MouseMove, globalPos + shift);
-    sendMouse(target, QEvent::MouseButtonRelease, globalPos + shift);
-}
+using mouseDrag::dragBy;
+using mouseDrag::send;
 
 struct Request {
     QWindow* window;
@@ -117,9 +106,9 @@ void tst_pzSystemDrag::titleBarDragHandedOver() {
     const QPoint press = top->mapToGlobal(QPoint(top->width() / 2, top->height() / 2));
 
     // A press alone hands nothing over, so that a double click stays the box's.
-    sendMouse(&box, QEvent::MouseButtonPress, press);
+    send(&box, QEvent::MouseButtonPress, press);
     QVERIFY(requests.isEmpty());
-    sendMouse(&box, QEvent::MouseButtonRelease, press);
+    send(&box, QEvent::MouseButtonRelease, press);
 
     dragBy(&box, press, QPoint(60, 40));
     QCOMPARE(requests.size(), 1);
