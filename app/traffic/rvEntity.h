@@ -35,6 +35,8 @@ protected:
     rvEntity(Handle record, QGraphicsItem* parent);
 
     void loadPixmap(const QString& prefix, int variant);
+    // The picture of the given resource name, null when it cannot be loaded.
+    static QPixmap picture(const QString& name);
 
     // The movement step in parts: whole milliseconds since the previous step, travel along the
     // direction, and the leave test, which finishes and hides the entity once its picture is

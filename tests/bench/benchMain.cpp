@@ -3,8 +3,10 @@
 // --seconds: how long the windows run before memory and CPU are read (default 30);
 // --startups: start-ups measured on each side (default 5).
 
+#include "rvMainBox.h"
 #include "trafficBench.h"
 #include "windowBench.h"
+#include "windowChild.h"
 
 #include <QApplication>
 #include <QThread>
@@ -66,10 +68,10 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const Options options = parse(argc, argv);
     if (!options.child.isEmpty())
-        return runWindowChild(argc, argv, options.child, options.seconds);
+        return runWindowChild(argc, argv, [] { return new rvMainBox; });
 
     QApplication application(argc, argv);
-    std::printf("platform %s, %d cores, windows run %d s each\n",
+    std::printf("platform %s, %d cores available, windows run %d s each\n",
                 qPrintable(QApplication::platformName()), QThread::idealThreadCount(),
                 options.seconds);
     std::fflush(stdout);

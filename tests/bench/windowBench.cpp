@@ -1,89 +1,11 @@
 #include "windowBench.h"
 
-#include "rvMainBox.h"
+#include "windowChild.h"
 
-#include <QApplication>
-#include <QFile>
+#include <QCoreApplication>
 #include <QProcess>
-#include <QTimer>
-
-#include <sys/resource.h>
-#include <time.h>
-
-#include <memory>
 
 namespace {
-
-const char* const LaunchVariable = "VERRIN_BENCH_LAUNCH_NS";
-
-// Monotonic time is the same clock in every process, so the child can measure from the moment
-// the parent launched it.
-qint64 monotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-qint64 cpuNs() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto ns = [](const timeval& time) {
-        return qint64(time.tv_sec) * 1000000000 + qint64(time.tv_usec) * 1000;
-    };
-    return ns(usage.ru_utime) + ns(usage.ru_stime);
-}
-
-double residentMib() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
-
-// Sees the window's first paint; the frame is complete once the event loop comes round again.
-class FirstFrameWatcher : public QObject {
-public:
-    FirstFrameWatcher(QWidget* window, int seconds)
-        : mSeconds(seconds) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !mSeen) {
-            mSeen = true;
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, &FirstFrameWatcher::frameDone);
-        }
-        return false;
-    }
-
-private:
-    void frameDone() {
-        const qint64 launch = qEnvironmentVariable(LaunchVariable).toLongLong();
-        std::printf("first-frame-ms %.3f\n", double(monotonicNs() - launch) / 1e6);
-        std::fflush(stdout);
-        mCpuStart = cpuNs();
-        mWallStart = monotonicNs();
-        QTimer::singleShot(mSeconds * 1000, this, &FirstFrameWatcher::finish);
-    }
-
-    void finish() {
-        const double wall = double(monotonicNs() - mWallStart);
-        std::printf("rss-mib %.2f\n", residentMib());
-        std::printf("cpu-per-second %.3f\n", wall > 0 ? double(cpuNs() - mCpuStart) / wall : 0.0);
-        std::fflush(stdout);
-        QCoreApplication::quit();
-    }
-
-    int mSeconds;
-    bool mSeen = false;
-    qint64 mCpuStart = 0;
-    qint64 mWallStart = 0;
-};
 
 struct ChildFigures {
     double firstFrameMs = -1;
@@ -91,15 +13,22 @@ struct ChildFigures {
     double cpuPerSecond = -1;
 };
 
+// The bare window is a program of its own, linked to Qt Widgets alone, so that its start-up
+// pays for nothing the program's libraries bring in.
+QString childProgram(const QString& kind) {
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return kind == QStringLiteral("verrin") ? QCoreApplication::applicationFilePath()
+                                            : folder + QStringLiteral("bench_bare_window");
+}
+
 ChildFigures runChild(const QString& kind, int seconds) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(LaunchVariable), QString::number(monotonicNs()));
     child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--child"), kind, QStringLiteral("--seconds"),
-                 QString::number(seconds)});
+    child.start(childProgram(kind), {QStringLiteral("--child"), kind, QStringLiteral("--seconds"),
+                                     QString::number(seconds)});
     ChildFigures figures;
     if (!child.waitForFinished((seconds + 60) * 1000))
         return figures;
@@ -153,18 +82,4 @@ QList<BenchRow> windowRows(int seconds, int startups) {
                      number(bare.cpuPerSecond, "s", 3) + QStringLiteral(" bare window"),
                      QString()};
     return rows;
-}
-
-int runWindowChild(int argc, char* argv[], const QString& kind, int seconds) {
-    QApplication application(argc, argv);
-    std::unique_ptr<QWidget> window;
-    if (kind == QStringLiteral("verrin")) {
-        window = std::make_unique<rvMainBox>();
-    } else {
-        window = std::make_unique<QWidget>();
-        window->resize(900, 644);
-    }
-    FirstFrameWatcher watcher(window.get(), seconds);
-    window->show();
-    return application.exec();
 }
