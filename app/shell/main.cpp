@@ -2,7 +2,29 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt aborts after a fatal message. At start-up (no display, an unknown platform) that is an
+// ordinary failure to start, not a crash: Qt's message is printed as usual and the program
+// ends with a plain failure status instead of a core dump.
+void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (qtMessageHandler)
+        qtMessageHandler(type, context, text);
+    if (type == QtFatalMsg) {
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    qtMessageHandler = qInstallMessageHandler(endOnFatalMessage);
     QApplication application(argc, argv);
     rvMainBox window;
     window.show();

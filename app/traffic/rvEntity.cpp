@@ -4,6 +4,7 @@
 
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QPixmapCache>
 
 rvEntity::rvEntity(Handle record, QGraphicsItem* parent)
     : QGraphicsItem(parent)
@@ -60,9 +61,20 @@ QString rvEntity::pictureName(const QString& prefix, int variant, int direction)
     return name + QLatin1String(".png");
 }
 
+// Pedestrians change their picture at every turn. QPixmap's own cache is keyed by the file's
+// modification time, which costs a time-zone lookup and a file system call per load; keyed by
+// the resource name alone, a picture that is already decoded is found at once.
+QPixmap rvEntity::picture(const QString& name) {
+    const QString key = QStringLiteral("rvEntity:") + name;
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap) && pixmap.load(name))
+        QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
 void rvEntity::loadPixmap(const QString& prefix, int variant) {
     Q_D(rvEntity);
-    const QPixmap pixmap(pictureName(prefix, variant, d->direction));
+    const QPixmap pixmap = picture(pictureName(prefix, variant, d->direction));
     if (pixmap.size() != d->pixmap.size())
         prepareGeometryChange();
     d->pixmap = pixmap;

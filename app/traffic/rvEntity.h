@@ -29,6 +29,8 @@ public:
     // ":/car2Left.png" for prefix ":/car", variant 2, direction Left; a direction outside the
     // four codes adds no word.
     static QString pictureName(const QString& prefix, int variant, int direction);
+    // The picture of the given resource name, null when it cannot be loaded.
+    static QPixmap picture(const QString& name);
 
 protected:
     // The concrete entity hands over its own, extended record.

@@ -3,6 +3,7 @@
 #include "rvCar.h"
 #include "trafficTesting.h"
 
+#include <QPixmapCache>
 #include <QTest>
 
 // The behaviour all entities share, seen through a car of the first model.
@@ -15,6 +16,7 @@ private slots:
 
     void pictureName_data();
     void pictureName();
+    void picturesAreDecodedOnceAndMissingOnesAreNull();
     void newEntity();
     void setPositionMovesTheItemOnlyAtTheNextTick();
     void travelsAlongItsDirection_data();
@@ -66,6 +68,20 @@ void tst_rvEntity::pictureName() {
     QFETCH(int, direction);
     QFETCH(QString, name);
     QCOMPARE(rvEntity::pictureName(prefix, variant, direction), name);
+}
+
+void tst_rvEntity::picturesAreDecodedOnceAndMissingOnesAreNull() {
+    const QString name = QStringLiteral(":/car1Up.png");
+    const QPixmap first = rvEntity::picture(name);
+    QVERIFY(!first.isNull());
+    QCOMPARE(first.toImage(), QPixmap(name).toImage());
+    QCOMPARE(rvEntity::picture(name).cacheKey(), first.cacheKey());
+
+    QPixmapCache::clear();
+    QCOMPARE(rvEntity::picture(name).toImage(), first.toImage());
+
+    for (int attempt = 0; attempt < 2; ++attempt)
+        QVERIFY(rvEntity::picture(QStringLiteral(":/noSuchCar.png")).isNull());
 }
 
 void tst_rvEntity::newEntity() {

@@ -93,15 +93,18 @@ void tst_soak::checkAfterUpdate(rvMainContent& view) {
             QVERIFY2(!entity->isFinished(), "a finished entity survived the sweep");
             if (dynamic_cast<const rvCar*>(entity)) {
                 ++mCarsChecked;
-                QCOMPARE(carMiddleAcross(*entity), laneMiddle(entity->direction()));
+                const qreal across = carMiddleAcross(*entity);
+                if (across != laneMiddle(entity->direction()))
+                    QCOMPARE(across, laneMiddle(entity->direction()));
             } else {
                 QVERIFY(dynamic_cast<const rvMan*>(entity));
                 ++mPedestriansChecked;
                 const QRectF track(entity->position(), entity->boundingRect().size());
-                QVERIFY2(onFootway(track),
-                         qPrintable(QStringLiteral("pedestrian on the road at %1, %2")
-                                        .arg(track.x())
-                                        .arg(track.y())));
+                // The message is built only on failure: millions of checks run per day.
+                if (!onFootway(track))
+                    QFAIL(qPrintable(QStringLiteral("pedestrian on the road at %1, %2")
+                                         .arg(track.x())
+                                         .arg(track.y())));
             }
         }
     }
