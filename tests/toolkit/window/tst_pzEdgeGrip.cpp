@@ -34,7 +34,6 @@ private slots:
     void cursorMatchesEdge();
     void dragResizesFromItsEdge_data();
     void dragResizesFromItsEdge();
-    void otherButtonsDoNotResize();
     void leavesWidgetsItKeepsClearOfTheirClicks();
 
 private:
@@ -110,18 +109,6 @@ void tst_pzEdgeGrip::dragResizesFromItsEdge() {
     const QRect resized = window.geometry();
     mouseDrag::send(grip, QEvent::MouseMove, press + drag + QPoint(15, 15));
     QCOMPARE(window.geometry(), resized);
-}
-
-void tst_pzEdgeGrip::otherButtonsDoNotResize() {
-    QWidget window;
-    window.setGeometry(startGeometry());
-    auto* grip = new pzEdgeGrip(Qt::RightEdge, &window);
-    grip->setGeometry(sideOf(Qt::RightEdge));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    mouseDrag::dragBy(grip, grip->mapToGlobal(grip->rect().center()), QPoint(40, 0),
-                      Qt::RightButton);
-    QCOMPARE(window.geometry(), startGeometry());
 }
 
 void tst_pzEdgeGrip::leavesWidgetsItKeepsClearOfTheirClicks() {

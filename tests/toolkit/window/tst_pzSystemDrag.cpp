@@ -33,7 +33,6 @@ private slots:
     void askedOnlyWhereWindowsCannotBePlaced();
     void titleBarDragHandedOver();
     void refusedMoveFallsBackToOwnDrag();
-    void maximizedWindowIsNotHandedOver();
     void gripsHandResizingOver_data();
     void gripsHandResizingOver();
     void refusedResizeFallsBackToOwnResize_data();
@@ -128,15 +127,6 @@ void tst_pzSystemDrag::refusedMoveFallsBackToOwnDrag() {
     // Asked once for the whole drag, not at every step.
     QCOMPARE(requests.size(), 1);
     QCOMPARE(box.pos(), startGeometry.topLeft() + QPoint(60, 40));
-}
-
-void tst_pzSystemDrag::maximizedWindowIsNotHandedOver() {
-    pzBox box;
-    box.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&box));
-    box.showMaximized();
-    dragBy(&box, box.mapToGlobal(QPoint(200, 12)), QPoint(60, 40));
-    QVERIFY(requests.isEmpty());
 }
 
 void tst_pzSystemDrag::gripsHandResizingOver_data() {

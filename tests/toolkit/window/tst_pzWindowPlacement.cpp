@@ -26,8 +26,6 @@ void tst_pzWindowPlacement::restored_data() {
         << QRect(1200, 100, 300, 200) << both << left << QRect(1200, 100, 300, 200);
     QTest::newRow("one pixel on a screen")
         << QRect(-299, -199, 300, 200) << both << right << QRect(-299, -199, 300, 200);
-    QTest::newRow("across two screens")
-        << QRect(900, 100, 300, 200) << both << left << QRect(900, 100, 300, 200);
     // Centred as QRect::center places it: the area's centre (499, 399) and (1399, 319).
     QTest::newRow("screen gone") << QRect(2000, 100, 300, 200) << QList<QRect>{left} << left
                                  << QRect(350, 300, 300, 200);
