@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs into a staged prefix and uses only what was installed: a CMake consumer, a pkg-config
 # consumer, the desktop files' validators, and the Debian package unpacked and run.
-# Usage: install_test.sh <build folder> <source folder> <work folder>
+# Usage: install_test.sh <build folder> <source folder> <work folder> [compiler flags]
+# The consumers are compiled with the build's own flags, so a sanitizer build links them with the
+# sanitizer runtime its library needs.
 set -euo pipefail
 build=$1
 source=$2
 work=$3
+flags=${4:-}
 rm -rf "$work"
 mkdir -p "$work"
 stage="$work/stage"
@@ -25,7 +28,7 @@ fi
 
 step "CMake consumer through find_package(pzTools)"
 cmake -S "$source/tests/install/consumer" -B "$work/cmake-consumer" \
-    -DCMAKE_PREFIX_PATH="$stage" >/dev/null
+    -DCMAKE_PREFIX_PATH="$stage" -DCMAKE_CXX_FLAGS="$flags" >/dev/null
 cmake --build "$work/cmake-consumer" >/dev/null
 "$work/cmake-consumer/consumer"
 
@@ -34,8 +37,8 @@ export PKG_CONFIG_PATH="$stage/lib/pkgconfig"
 mkdir -p "$work/pc-consumer"
 moc "$source/tests/install/consumer/main.cpp" -o "$work/pc-consumer/main.moc" 2>/dev/null \
     || /usr/lib/qt6/libexec/moc "$source/tests/install/consumer/main.cpp" -o "$work/pc-consumer/main.moc"
-# shellcheck disable=SC2046
-g++ -std=c++17 -I"$work/pc-consumer" "$source/tests/install/consumer/main.cpp" \
+# shellcheck disable=SC2046,SC2086
+g++ -std=c++17 $flags -I"$work/pc-consumer" "$source/tests/install/consumer/main.cpp" \
     $(pkg-config --cflags --libs pzTools) -Wl,-rpath,"$stage/lib" -o "$work/pc-consumer/consumer"
 "$work/pc-consumer/consumer"
 
