@@ -1,4 +1,5 @@
 #include "pzBoxTop.h"
+#include "pzEdgeGrip.h"
 #include "pzListItem.h"
 #include "pzSizeGrip.h"
 #include "rvAbout.h"
@@ -155,10 +156,14 @@ void tst_monkey::dragTitleBar() {
     sendMouse(mBox, QEvent::MouseButtonRelease, pointer);
 }
 
-// A corner grip dragged somewhere; grips hidden while maximized cannot be reached.
+// A corner grip or side handle dragged somewhere; hidden while maximized, they cannot be reached.
 void tst_monkey::dragGrip() {
-    const QList<pzSizeGrip*> grips = mBox->findChildren<pzSizeGrip*>();
-    pzSizeGrip* grip = grips.at(randomInt(0, int(grips.size()) - 1));
+    QList<QWidget*> grips;
+    for (pzSizeGrip* corner : mBox->findChildren<pzSizeGrip*>())
+        grips.append(corner);
+    for (pzEdgeGrip* side : mBox->findChildren<pzEdgeGrip*>())
+        grips.append(side);
+    QWidget* grip = grips.at(randomInt(0, int(grips.size()) - 1));
     if (!grip->isVisible())
         return;
     QPoint pointer = grip->mapToGlobal(randomPointIn(grip->rect()));
@@ -195,7 +200,7 @@ QList<tst_monkey::Action> tst_monkey::actions() {
         {"click Exit", 1, [this] { click(mExit); reopen(); }},
         {"double click free title bar", 3, freeTitleBarDoubleClick},
         {"drag title bar", 8, [this] { dragTitleBar(); }},
-        {"drag corner grip", 5, [this] { dragGrip(); }},
+        {"drag grip or side handle", 8, [this] { dragGrip(); }},
         {"resize", 3, resize},
         {"toggle panel", 2, [this] { mBox->togglePanel(); }},
         {"toggle window", 2, [this] { mBox->toggleWindow(); }},
