@@ -65,18 +65,7 @@ fail() {
     exit 1
 }
 
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-
-# wait_for <milliseconds> <command...>: polls the command until it succeeds or time runs out.
-wait_for() {
-    local limit=$1
-    shift
-    local deadline=$(($(now_ms) + limit))
-    until "$@" >/dev/null 2>&1; do
-        (($(now_ms) > deadline)) && return 1
-        sleep 0.05
-    done
-}
+source "$HERE/../waitFor.sh"
 
 start_display() {
     if ! command -v Xvfb >/dev/null; then

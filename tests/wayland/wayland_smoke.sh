@@ -48,17 +48,7 @@ skip() {
     exit "$SKIPPED"
 }
 
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-
-wait_for() {
-    local limit=$1
-    shift
-    local deadline=$(($(now_ms) + limit))
-    until "$@" >/dev/null 2>&1; do
-        (($(now_ms) > deadline)) && return 1
-        sleep 0.05
-    done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../waitFor.sh"
 
 start_compositor() {
     command -v weston >/dev/null || skip "weston is not installed"
