@@ -1,3 +1,4 @@
+#include "mouseDrag.h"
 #include "pzBoxTop.h"
 #include "pzEdgeGrip.h"
 #include "pzListItem.h"
@@ -39,7 +40,6 @@ private:
     void reopen();
     void dragTitleBar();
     void dragGrip();
-    void sendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos);
     void checkDragStep(const QPoint& globalPos, const QPoint& windowBefore);
     void settle();
     void checkPromises();
@@ -114,15 +114,6 @@ void tst_monkey::reopen() {
         mBox->show();
 }
 
-void tst_monkey::sendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(target->mapFromGlobal(globalPos)), QPointF(globalPos), button,
-                      buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
-
 void tst_monkey::checkDragStep(const QPoint& globalPos, const QPoint& windowBefore) {
     if (!inAvailableArea(globalPos) || mBox->isMaximized())
         QVERIFY2(mBox->pos() == windowBefore,
@@ -143,17 +134,17 @@ void tst_monkey::dragTitleBar() {
     if (free.isEmpty())
         return;
     QPoint pointer = mBox->mapToGlobal(randomPointIn(free));
-    sendMouse(mBox, QEvent::MouseButtonPress, pointer);
+    mouseDrag::send(mBox, QEvent::MouseButtonPress, pointer);
     for (int step = randomInt(1, 6); step > 0; --step) {
         pointer = randomInt(0, 2) == 0 ? randomGlobalPoint()
                                        : pointer + QPoint(randomInt(-60, 60), randomInt(-60, 60));
         const QPoint before = mBox->pos();
-        sendMouse(mBox, QEvent::MouseMove, pointer);
+        mouseDrag::send(mBox, QEvent::MouseMove, pointer);
         checkDragStep(pointer, before);
         if (QTest::currentTestFailed())
             return;
     }
-    sendMouse(mBox, QEvent::MouseButtonRelease, pointer);
+    mouseDrag::send(mBox, QEvent::MouseButtonRelease, pointer);
 }
 
 // A corner grip or side handle dragged somewhere; hidden while maximized, they cannot be reached.
@@ -167,12 +158,12 @@ void tst_monkey::dragGrip() {
     if (!grip->isVisible())
         return;
     QPoint pointer = grip->mapToGlobal(randomPointIn(grip->rect()));
-    sendMouse(grip, QEvent::MouseButtonPress, pointer);
+    mouseDrag::send(grip, QEvent::MouseButtonPress, pointer);
     for (int step = randomInt(1, 4); step > 0; --step) {
         pointer += QPoint(randomInt(-150, 150), randomInt(-150, 150));
-        sendMouse(grip, QEvent::MouseMove, pointer);
+        mouseDrag::send(grip, QEvent::MouseMove, pointer);
     }
-    sendMouse(grip, QEvent::MouseButtonRelease, pointer);
+    mouseDrag::send(grip, QEvent::MouseButtonRelease, pointer);
 }
 
 QList<tst_monkey::Action> tst_monkey::actions() {

@@ -1,4 +1,6 @@
 #include "pzBox.h"
+
+#include "mouseDrag.h"
 #include "pzBoxTop.h"
 #include "pzEdgeGrip.h"
 #include "pzSizeGrip.h"
@@ -51,12 +53,7 @@ QRect available(pzBox& box) {
 }
 
 void sendMouse(pzBox& box, QEvent::Type type, const QPoint& globalPos) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons =
-        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(box.mapFromGlobal(globalPos)), QPointF(globalPos), button,
-                      buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(&box, &event);
+    mouseDrag::send(&box, type, globalPos);
 }
 
 bool sameImage(const QIcon& icon, const QString& path) {
@@ -300,11 +297,7 @@ void tst_pzBox::gripsResizeFromTheirCorner() {
 
     const QPoint start = grip->mapToGlobal(QPoint(5, 5));
     auto send = [grip](QEvent::Type type, const QPoint& global) {
-        QMouseEvent event(type, QPointF(grip->mapFromGlobal(global)), QPointF(global),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(grip, &event);
+        mouseDrag::send(grip, type, global);
     };
     send(QEvent::MouseButtonPress, start);
     send(QEvent::MouseMove, start + QPoint(-20, 30));

@@ -5,8 +5,8 @@
 #include <QWidget>
 
 // Left-button events sent straight to a widget, with global positions of the test's choosing:
-// the grips and the box follow the pointer by its global position. Shared by the suites of the
-// grips and of the drags handed to the window system.
+// the grips and the box follow the pointer by its global position. Shared by the window suites,
+// the Wayland suite and the monkey test.
 namespace mouseDrag {
 
 inline void send(QWidget* target, QEvent::Type type, const QPoint& globalPos) {
