@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPixmapCache>
 
+rvEntity::rvEntity(QGraphicsItem* parent)
+    : rvEntity(own(new rvEntityPrivate), parent) {}
+
 rvEntity::rvEntity(Handle record, QGraphicsItem* parent)
     : QGraphicsItem(parent)
     , rvPrivatable(record) {

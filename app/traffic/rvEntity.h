@@ -11,6 +11,8 @@ struct rvEntityPrivate;
 // picture has left the scene rectangle.
 class rvEntity : public QGraphicsItem, public rvPrivatable {
 public:
+    // An entity with a plain record, for kinds that keep no state of their own.
+    explicit rvEntity(QGraphicsItem* parent = nullptr);
     ~rvEntity() override;
 
     QRectF boundingRect() const override;

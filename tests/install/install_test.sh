@@ -32,6 +32,9 @@ cmake -S "$source/tests/install/consumer" -B "$work/cmake-consumer" \
 cmake --build "$work/cmake-consumer" >/dev/null
 "$work/cmake-consumer/consumer"
 
+step "every public class built with nullptr and with 0 as its parent"
+"$work/cmake-consumer/constructors"
+
 step "pkg-config consumer"
 export PKG_CONFIG_PATH="$stage/lib/pkgconfig"
 mkdir -p "$work/pc-consumer"

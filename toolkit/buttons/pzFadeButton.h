@@ -33,7 +33,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
-    pzFadeButton(pzFadeButtonPrivate& d, const QString& path, QWidget* parent = nullptr);
+    pzFadeButton(pzFadeButtonPrivate& d, const QString& path, QWidget* parent);
 
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -22,6 +22,10 @@ void pzTimer::start() {
     d_func()->time = QTime::currentTime();
 }
 
+void pzTimer::start(std::chrono::milliseconds interval) {
+    start(int(interval.count()));
+}
+
 void pzTimer::stop() {
     QTimer::stop();
 }

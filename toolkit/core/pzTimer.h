@@ -25,6 +25,10 @@ public slots:
     void start();
     void stop();
 
+public:
+    // The std::chrono form of start(int), which it would otherwise hide.
+    void start(std::chrono::milliseconds interval);
+
 private:
     PZ_DECLARE_PRIVATE(pzTimer)
 };

@@ -29,7 +29,8 @@ public:
     virtual void insertSpacing(unsigned int index, unsigned int spacing);
     virtual void addStretch(unsigned int stretch = 0);
     virtual void insertStretch(unsigned int index, unsigned int stretch = 0);
-    // Widgets stay children of the list; nested layouts are handed back to the caller.
+    // Widgets stay children of the list, neither hidden nor deleted. Nested layouts are taken
+    // out and not deleted: the caller that handed them over deletes them.
     virtual void clear();
     // Takes the item out of the layout and deletes the layout's item: a widget survives (and
     // stays listed), a spacing or stretch goes, a nested layout is deleted.

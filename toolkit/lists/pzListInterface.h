@@ -26,7 +26,7 @@ signals:
     void deleteAll();
 
 protected:
-    pzListInterface(pzListInterfacePrivate* d, QWidget* parent = nullptr);
+    pzListInterface(pzListInterfacePrivate* d, QWidget* parent);
 
 private:
     PZ_DECLARE_PRIVATE(pzListInterface)

@@ -32,7 +32,7 @@ public slots:
     virtual void deletePage();
 
 protected:
-    pzListPage(pzListPagePrivate* d, QObject* parent = nullptr);
+    pzListPage(pzListPagePrivate* d, QObject* parent);
 
 private:
     PZ_DECLARE_PRIVATE(pzListPage)

@@ -29,7 +29,7 @@ public slots:
     virtual void deleteAll();
 
 protected:
-    pzListWidget(pzListWidgetPrivate* d, QWidget* parent = nullptr);
+    pzListWidget(pzListWidgetPrivate* d, QWidget* parent);
 
     void resizeEvent(QResizeEvent* event) override;
 

@@ -18,7 +18,7 @@ public:
     void setBackgroundColor(const QColor& color);
 
 protected:
-    pzScrollArea(pzScrollAreaPrivate* d, QWidget* parent = nullptr);
+    pzScrollArea(pzScrollAreaPrivate* d, QWidget* parent);
 
 private:
     PZ_DECLARE_PRIVATE(pzScrollArea)

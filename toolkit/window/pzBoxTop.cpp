@@ -26,7 +26,9 @@ pzBoxTop::pzBoxTop(pzBox* box)
     d->topLayout->setContentsMargins(0, 0, 0, 0);
     d->topLayout->setSpacing(0);
     createButtons();
-    connectButtons();
+    // A bar without a box has nothing to steer; Qt would warn about every connection.
+    if (box)
+        connectButtons();
 }
 
 pzBoxTop::~pzBoxTop() = default;

@@ -3,6 +3,7 @@
 #include "rvCar.h"
 #include "trafficTesting.h"
 
+#include <QGraphicsRectItem>
 #include <QPixmapCache>
 #include <QTest>
 
@@ -18,6 +19,7 @@ private slots:
     void pictureName();
     void picturesAreDecodedOnceAndMissingOnesAreNull();
     void newEntity();
+    void plainEntityHasTheSameStart();
     void setPositionMovesTheItemOnlyAtTheNextTick();
     void travelsAlongItsDirection_data();
     void travelsAlongItsDirection();
@@ -92,6 +94,25 @@ void tst_rvEntity::newEntity() {
     QCOMPARE(entity.position(), QPointF(-1, -1));
     QCOMPARE(entity.pos(), QPointF(0, 0));
     QVERIFY(!entity.isFinished());
+}
+
+// A kind without a record of its own, built on the public constructor.
+class PlainEntity : public rvEntity {
+public:
+    using rvEntity::rvEntity;
+    int type() const override { return 3; }
+    void updatePixmap() override { loadPixmap(QStringLiteral(":/car"), 1); }
+};
+
+void tst_rvEntity::plainEntityHasTheSameStart() {
+    QGraphicsRectItem parent;
+    PlainEntity entity(&parent);
+    QCOMPARE(entity.parentItem(), &parent);
+    QCOMPARE(entity.zValue(), 1.0);
+    QCOMPARE(entity.position(), QPointF(-1, -1));
+    QVERIFY(!entity.isFinished());
+    entity.setDirection(1);
+    QCOMPARE(entity.boundingRect().size(), QPixmap(":/car1Right.png").size());
 }
 
 void tst_rvEntity::setPositionMovesTheItemOnlyAtTheNextTick() {

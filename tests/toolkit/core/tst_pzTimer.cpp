@@ -18,6 +18,7 @@ private slots:
     void newTimerHasNoStartTime();
     void startRecordsTheMoment();
     void restartMovesTheMomentAndTheInterval();
+    void chronoStartRecordsTheMoment();
     void stopKeepsTheLastStart();
     void startThroughQTimerLeavesTimeAlone();
     void startByNameReachesTheTimer();
@@ -54,6 +55,13 @@ void tst_pzTimer::restartMovesTheMomentAndTheInterval() {
     QVERIFY(timer.time() > first);
     QCOMPARE(timer.interval(), 40);
     QVERIFY(timer.remainingTime() > 20);
+}
+
+void tst_pzTimer::chronoStartRecordsTheMoment() {
+    pzTimer timer;
+    timer.start(std::chrono::milliseconds(100));
+    QCOMPARE(timer.interval(), 100);
+    QVERIFY(!timer.time().isNull());
 }
 
 void tst_pzTimer::stopKeepsTheLastStart() {
