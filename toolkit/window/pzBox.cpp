@@ -69,60 +69,59 @@ void pzBoxPrivate::placeEdgeGrips() {
 pzBox::pzBox(QWidget* parent)
     : QWidget(parent)
     , pzPrivatable(new pzBoxPrivate) {
-    init();
+    d_func()->init();
 }
 
 pzBox::pzBox(pzBoxPrivate* d, QWidget* parent)
     : QWidget(parent)
     , pzPrivatable(d) {
-    init();
+    d_func()->init();
 }
 
 pzBox::~pzBox() = default;
 
-void pzBox::init() {
-    Q_D(pzBox);
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+void pzBoxPrivate::init() {
+    Q_Q(pzBox);
+    q->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
-    d->contentHolder = new pzDynamicWidget(this);
-    d->contentHolder->layout()->setContentsMargins(2, 2, 2, 2);
+    contentHolder = new pzDynamicWidget(q);
+    contentHolder->layout()->setContentsMargins(2, 2, 2, 2);
 
-    d->mainLayout = new QVBoxLayout(this);
-    d->mainLayout->setContentsMargins(2, 2, 2, 2);
-    d->mainLayout->setSpacing(0);
+    mainLayout = new QVBoxLayout(q);
+    mainLayout->setContentsMargins(2, 2, 2, 2);
+    mainLayout->setSpacing(0);
 
-    for (pzSizeGrip** grip :
-         {&d->gripTopLeft, &d->gripTopRight, &d->gripBottomLeft, &d->gripBottomRight}) {
-        *grip = new pzSizeGrip(this);
+    for (pzSizeGrip** grip : {&gripTopLeft, &gripTopRight, &gripBottomLeft, &gripBottomRight}) {
+        *grip = new pzSizeGrip(q);
         (*grip)->setFixedSize(10, 10);
     }
-    d->edgeTop = new pzEdgeGrip(Qt::TopEdge, this);
-    d->edgeBottom = new pzEdgeGrip(Qt::BottomEdge, this);
-    d->edgeLeft = new pzEdgeGrip(Qt::LeftEdge, this);
-    d->edgeRight = new pzEdgeGrip(Qt::RightEdge, this);
+    edgeTop = new pzEdgeGrip(Qt::TopEdge, q);
+    edgeBottom = new pzEdgeGrip(Qt::BottomEdge, q);
+    edgeLeft = new pzEdgeGrip(Qt::LeftEdge, q);
+    edgeRight = new pzEdgeGrip(Qt::RightEdge, q);
 
-    d->dragging = false;
-    d->lastDragPos = pzBoxPrivate::noDragPos();
+    dragging = false;
+    lastDragPos = noDragPos();
 
-    d->boxTop = new pzBoxTop(this);
-    d->mainLayout->addWidget(d->boxTop, 1, Qt::AlignTop);
+    boxTop = new pzBoxTop(q);
+    mainLayout->addWidget(boxTop, 1, Qt::AlignTop);
     // The side handles reach 2 pixels into the window past the rim, over the title bar's
     // buttons too; presses there belong to the buttons.
-    for (pzEdgeGrip* edge : d->edgeGrips())
-        for (QWidget* button : d->titleBarButtons())
+    for (pzEdgeGrip* edge : edgeGrips())
+        for (QWidget* button : titleBarButtons())
             edge->keepClearOf(button);
 
-    d->panel = new pzBoxPanel;
-    d->mainLayout->addWidget(d->panel, 10);
-    d->panel->setVisible(false);
+    panel = new pzBoxPanel;
+    mainLayout->addWidget(panel, 10);
+    panel->setVisible(false);
 
     // Fixed while the window does not exist yet, so the layout never changes the window's
     // size hints later: platforms that cannot take them (offscreen) warn on every change.
-    setMinimumSize(d->mainLayout->totalMinimumSize());
-    resize(400, 300);
-    d->normalGeometry = QRect(-1, -1, -1, -1);
-    d->maximized = false;
-    pzBox::setWindowIcon(QIcon(QStringLiteral(":/niraLogoWhiteSmall.png")));
+    q->setMinimumSize(mainLayout->totalMinimumSize());
+    q->resize(400, 300);
+    normalGeometry = QRect(-1, -1, -1, -1);
+    maximized = false;
+    q->pzBox::setWindowIcon(QIcon(QStringLiteral(":/niraLogoWhiteSmall.png")));
 }
 
 void pzBox::setContent(QWidget* widget) {
@@ -187,7 +186,7 @@ void pzBox::showMaximized() {
         return;
     d->normalGeometry = QRect(x(), y(), width(), height());
     setGeometry(d->availableArea());
-    setGripsVisible(false);
+    d->setGripsVisible(false);
     d->maximized = true;
     d->setButtonIcon(QStringLiteral(":/iconMinimize.png"));
 }
@@ -198,7 +197,7 @@ void pzBox::showNormal() {
         return;
     QWidget::showNormal();
     setGeometry(d->restoredGeometry());
-    setGripsVisible(true);
+    d->setGripsVisible(true);
     d->normalGeometry = QRect(-1, -1, -1, -1);
     d->maximized = false;
     d->setButtonIcon(QStringLiteral(":/iconMaximize.png"));
@@ -214,11 +213,10 @@ void pzBox::centerOnScreen() {
     move(centre.x() - (width() - 1) / 2, centre.y() - (height() - 1) / 2);
 }
 
-void pzBox::setGripsVisible(bool visible) {
-    Q_D(pzBox);
-    for (pzSizeGrip* grip : d->cornerGrips())
+void pzBoxPrivate::setGripsVisible(bool visible) {
+    for (pzSizeGrip* grip : cornerGrips())
         grip->setVisible(visible);
-    for (pzEdgeGrip* edge : d->edgeGrips())
+    for (pzEdgeGrip* edge : edgeGrips())
         edge->setVisible(visible);
 }
 

@@ -49,8 +49,5 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void init();
-    void setGripsVisible(bool visible);
-
     PZ_DECLARE_PRIVATE(pzBox)
 };

@@ -19,6 +19,10 @@ class pzBoxPrivate : public pzPrivate {
     PZ_DECLARE_PUBLIC(pzBox)
 
 public:
+    // Builds the rim, grips, title bar and panel; run by each constructor.
+    void init();
+    void setGripsVisible(bool visible);
+
     static QPoint noDragPos() { return QPoint(-1, -1); }
     // Width of the handles along the sides, between the corner grips.
     static constexpr int edgeThickness = 4;
