@@ -25,40 +25,38 @@ pzBoxTop::pzBoxTop(pzBox* box)
     d->topLayout = new QHBoxLayout(this);
     d->topLayout->setContentsMargins(0, 0, 0, 0);
     d->topLayout->setSpacing(0);
-    createButtons();
+    d->createButtons();
     // A bar without a box has nothing to steer; Qt would warn about every connection.
     if (box)
-        connectButtons();
+        d->connectButtons();
 }
 
 pzBoxTop::~pzBoxTop() = default;
 
-void pzBoxTop::createButtons() {
-    Q_D(pzBoxTop);
-    d->programButton = new pzFadeTextButton;
-    d->programButton->setIcon(QIcon(QStringLiteral(":/niraLogoWhiteSmall.png")));
-    d->programButton->setText(QStringLiteral("codenameBox"));
-    d->programButton->setCheckable(true);
-    d->topLayout->addWidget(d->programButton, 0, Qt::AlignLeft);
-    d->topLayout->addStretch(10);
-    d->topLayout->addSpacing(16);
+void pzBoxTopPrivate::createButtons() {
+    programButton = new pzFadeTextButton;
+    programButton->setIcon(QIcon(QStringLiteral(":/niraLogoWhiteSmall.png")));
+    programButton->setText(QStringLiteral("codenameBox"));
+    programButton->setCheckable(true);
+    topLayout->addWidget(programButton, 0, Qt::AlignLeft);
+    topLayout->addStretch(10);
+    topLayout->addSpacing(16);
 
-    d->iconifyButton = createWindowButton(QStringLiteral(":/iconIconify.png"));
-    d->minimizeButton = createWindowButton(QStringLiteral(":/iconMaximize.png"));
-    d->closeButton = createWindowButton(QStringLiteral(":/iconClose.png"));
-    d->closeButton->setBackColor(QColor(255, 0, 0, 150));
-    d->closeButton->setBackColorPush(QColor(255, 0, 0, 255));
-    for (pzFadeButton* button : {d->iconifyButton, d->minimizeButton, d->closeButton})
-        d->topLayout->addWidget(button, 0, Qt::AlignRight);
-    d->topLayout->addSpacing(6);
+    iconifyButton = createWindowButton(QStringLiteral(":/iconIconify.png"));
+    minimizeButton = createWindowButton(QStringLiteral(":/iconMaximize.png"));
+    closeButton = createWindowButton(QStringLiteral(":/iconClose.png"));
+    closeButton->setBackColor(QColor(255, 0, 0, 150));
+    closeButton->setBackColorPush(QColor(255, 0, 0, 255));
+    for (pzFadeButton* button : {iconifyButton, minimizeButton, closeButton})
+        topLayout->addWidget(button, 0, Qt::AlignRight);
+    topLayout->addSpacing(6);
 }
 
-void pzBoxTop::connectButtons() {
-    Q_D(pzBoxTop);
-    connect(d->programButton, &QAbstractButton::clicked, d->box, &pzBox::togglePanel);
-    connect(d->iconifyButton, &QAbstractButton::clicked, d->box, &QWidget::showMinimized);
-    connect(d->minimizeButton, &QAbstractButton::clicked, d->box, &pzBox::toggleWindow);
-    connect(d->closeButton, &QAbstractButton::clicked, d->box, &QWidget::close);
+void pzBoxTopPrivate::connectButtons() {
+    QObject::connect(programButton, &QAbstractButton::clicked, box, &pzBox::togglePanel);
+    QObject::connect(iconifyButton, &QAbstractButton::clicked, box, &QWidget::showMinimized);
+    QObject::connect(minimizeButton, &QAbstractButton::clicked, box, &pzBox::toggleWindow);
+    QObject::connect(closeButton, &QAbstractButton::clicked, box, &QWidget::close);
 }
 
 pzFadeTextButton* pzBoxTop::programButton() const {

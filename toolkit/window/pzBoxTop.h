@@ -31,8 +31,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void createButtons();
-    void connectButtons();
-
     PZ_DECLARE_PRIVATE(pzBoxTop)
 };

@@ -9,6 +9,10 @@ class QHBoxLayout;
 
 class pzBoxTopPrivate : public pzPrivate {
 public:
+    void createButtons();
+    // Wires the buttons to the box's slots.
+    void connectButtons();
+
     QHBoxLayout* topLayout = nullptr;
     pzFadeTextButton* programButton = nullptr;
     pzFadeButton* iconifyButton = nullptr;
