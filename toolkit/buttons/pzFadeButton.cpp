@@ -12,17 +12,17 @@ pzFadeButton::pzFadeButton(const QString& path, QWidget* parent)
 pzFadeButton::pzFadeButton(pzFadeButtonPrivate& d, const QString& path, QWidget* parent)
     : QAbstractButton(parent)
     , pzPrivatable(&d) {
-    init(path);
+    d.init(path);
 }
 
 pzFadeButton::~pzFadeButton() = default;
 
-void pzFadeButton::init(const QString& path) {
-    Q_D(pzFadeButton);
-    d->path = path;
-    setIcon(QIcon(path));
-    setIconSize(QSize(22, 22));
-    connect(&d->pushTimer, &QTimer::timeout, this, &pzFadeButton::resetPushed);
+void pzFadeButtonPrivate::init(const QString& path) {
+    Q_Q(pzFadeButton);
+    this->path = path;
+    q->setIcon(QIcon(path));
+    q->setIconSize(QSize(22, 22));
+    QObject::connect(&pushTimer, &QTimer::timeout, q, &pzFadeButton::resetPushed);
 }
 
 QString pzFadeButton::path() const {

@@ -45,7 +45,5 @@ protected slots:
     void resetPushed();
 
 private:
-    void init(const QString& path);
-
     PZ_DECLARE_PRIVATE(pzFadeButton)
 };

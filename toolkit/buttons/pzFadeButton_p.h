@@ -10,7 +10,12 @@
 #include <QTimer>
 
 class pzFadeButtonPrivate : public pzPrivate {
+    PZ_DECLARE_PUBLIC(pzFadeButton)
+
 public:
+    // Common to both constructors: icon, icon size and the pressed look's timer.
+    void init(const QString& path);
+
     static constexpr int PushMilliseconds = 100;
 
     QString path;
