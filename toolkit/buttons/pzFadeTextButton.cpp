@@ -7,26 +7,26 @@
 
 pzFadeTextButton::pzFadeTextButton(QWidget* parent)
     : pzFadeButton(*new pzFadeTextButtonPrivate, QString(), parent) {
-    setUpLayout(tr("text"));
+    d_func()->setUpLayout(tr("text"));
 }
 
 pzFadeTextButton::pzFadeTextButton(const QString& path, const QString& text, QWidget* parent)
     : pzFadeButton(*new pzFadeTextButtonPrivate, path, parent) {
-    setUpLayout(text);
+    d_func()->setUpLayout(text);
 }
 
 pzFadeTextButton::~pzFadeTextButton() = default;
 
-void pzFadeTextButton::setUpLayout(const QString& text) {
-    Q_D(pzFadeTextButton);
-    auto* layout = new QHBoxLayout(this);
+void pzFadeTextButtonPrivate::setUpLayout(const QString& text) {
+    Q_Q(pzFadeTextButton);
+    auto* layout = new QHBoxLayout(q);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    d->label = new pzText(text);
-    d->label->setObjectName(QStringLiteral("label"));
-    layout->addSpacing(pzFadeTextButtonPrivate::TextIndent);
-    layout->addWidget(d->label, 0, Qt::AlignLeft | Qt::AlignVCenter);
-    layout->addSpacing(pzFadeTextButtonPrivate::TextTrail);
+    label = new pzText(text);
+    label->setObjectName(QStringLiteral("label"));
+    layout->addSpacing(TextIndent);
+    layout->addWidget(label, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    layout->addSpacing(TextTrail);
 }
 
 QString pzFadeTextButton::text() const {
@@ -39,21 +39,21 @@ void pzFadeTextButton::setText(const QString& text) {
 
 void pzFadeTextButton::enterEvent(QEnterEvent* event) {
     pzFadeButton::enterEvent(event);
-    setHoverLook(true);
+    d_func()->setHoverLook(true);
 }
 
 void pzFadeTextButton::leaveEvent(QEvent* event) {
     pzFadeButton::leaveEvent(event);
-    setHoverLook(false);
+    d_func()->setHoverLook(false);
 }
 
-void pzFadeTextButton::setHoverLook(bool hovered) {
-    Q_D(pzFadeTextButton);
-    QFont font = d->label->font();
+void pzFadeTextButtonPrivate::setHoverLook(bool hovered) {
+    Q_Q(pzFadeTextButton);
+    QFont font = label->font();
     font.setUnderline(hovered);
-    d->label->setFont(font);
+    label->setFont(font);
 
-    QCursor shape = cursor();
+    QCursor shape = q->cursor();
     shape.setShape(hovered ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    setCursor(shape);
+    q->setCursor(shape);
 }

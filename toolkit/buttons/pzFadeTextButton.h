@@ -23,8 +23,5 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void setUpLayout(const QString& text);
-    void setHoverLook(bool hovered);
-
     PZ_DECLARE_PRIVATE(pzFadeTextButton)
 };

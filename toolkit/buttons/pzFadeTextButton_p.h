@@ -8,7 +8,13 @@
 class pzText;
 
 class pzFadeTextButtonPrivate : public pzFadeButtonPrivate {
+    PZ_DECLARE_PUBLIC(pzFadeTextButton)
+
 public:
+    void setUpLayout(const QString& text);
+    // Underlined text under a pointing hand while hovered.
+    void setHoverLook(bool hovered);
+
     static constexpr int TextIndent = 26;
     static constexpr int TextTrail = 6;
 
