@@ -15,7 +15,7 @@ const QColor SeparatorColor(0, 0, 0, 50);
 pzListItem::pzListItem(QWidget* parent)
     : QAbstractButton(parent)
     , pzPrivatable(new pzListItemPrivate) {
-    init();
+    d_func()->init();
 }
 
 pzListItem::pzListItem(const QIcon& icon, const QString& text, QWidget* parent)
@@ -26,9 +26,10 @@ pzListItem::pzListItem(const QIcon& icon, const QString& text, QWidget* parent)
 
 pzListItem::~pzListItem() = default;
 
-void pzListItem::init() {
-    setIconSize(QSize(32, 32));
-    connect(&d_func()->pushTimer, &QTimer::timeout, this, &pzListItem::resetPushed);
+void pzListItemPrivate::init() {
+    Q_Q(pzListItem);
+    q->setIconSize(QSize(32, 32));
+    QObject::connect(&pushTimer, &QTimer::timeout, q, &pzListItem::resetPushed);
 }
 
 bool pzListItem::entered() const {
@@ -76,22 +77,23 @@ void pzListItem::mouseReleaseEvent(QMouseEvent* event) {
 
 void pzListItem::enterEvent(QEnterEvent*) {
     d_func()->entered = true;
-    setHoverLook(true);
+    d_func()->setHoverLook(true);
 }
 
 void pzListItem::leaveEvent(QEvent*) {
     d_func()->entered = false;
-    setHoverLook(false);
+    d_func()->setHoverLook(false);
 }
 
-void pzListItem::setHoverLook(bool hovered) {
-    QFont underlined = font();
+void pzListItemPrivate::setHoverLook(bool hovered) {
+    Q_Q(pzListItem);
+    QFont underlined = q->font();
     underlined.setUnderline(hovered);
-    setFont(underlined);
+    q->setFont(underlined);
 
-    QCursor shape = cursor();
+    QCursor shape = q->cursor();
     shape.setShape(hovered ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    setCursor(shape);
+    q->setCursor(shape);
 }
 
 void pzListItem::paintEvent(QPaintEvent*) {
@@ -110,21 +112,21 @@ void pzListItem::paintEvent(QPaintEvent*) {
 
     const QRect content = rect().adjusted(m, m, -m, -m);
     if (content.width() - size.width() > pzListItemPrivate::IconTextGap)
-        paintCaption(painter, content);
+        d->paintCaption(painter, content);
 }
 
-void pzListItem::paintCaption(QPainter& painter, const QRect& content) {
-    Q_D(pzListItem);
+void pzListItemPrivate::paintCaption(QPainter& painter, const QRect& content) {
+    Q_Q(pzListItem);
     pzPaint paint(painter);
-    const int indent = iconSize().width() + pzListItemPrivate::IconTextGap;
+    const int indent = q->iconSize().width() + IconTextGap;
     const QRect textRect(content.left() + indent, content.top(), content.width() - indent,
                          content.height());
-    const bool dark = d->selected || d->pushed || d->entered;
+    const bool dark = selected || pushed || entered;
     QPen pen;
     pen.setBrush(QBrush(dark ? Qt::white : Qt::black, Qt::SolidPattern));
     painter.setPen(pen);
-    paint.drawTextElided(textRect, text());
+    paint.drawTextElided(textRect, q->text());
 
-    if (!d->pushed && !d->entered)
-        paint.drawRect(QRect(0, height() - 1, width(), 1), SeparatorColor);
+    if (!pushed && !entered)
+        paint.drawRect(QRect(0, q->height() - 1, q->width(), 1), SeparatorColor);
 }

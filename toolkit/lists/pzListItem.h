@@ -38,9 +38,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void init();
-    void setHoverLook(bool hovered);
-    void paintCaption(QPainter& painter, const QRect& content);
-
     PZ_DECLARE_PRIVATE(pzListItem)
 };

@@ -7,8 +7,19 @@
 
 #include <QTimer>
 
+class QPainter;
+class QRect;
+
 class pzListItemPrivate : public pzPrivate {
+    PZ_DECLARE_PUBLIC(pzListItem)
+
 public:
+    void init();
+    // Underlined text under a pointing hand while hovered.
+    void setHoverLook(bool hovered);
+    // The text beside the icon, and the separator line under an item at rest.
+    void paintCaption(QPainter& painter, const QRect& content);
+
     static constexpr int PushMilliseconds = 100;
     static constexpr int IconTextGap = 8;
 
