@@ -15,21 +15,21 @@ pzListWidget::pzListWidget(QWidget* parent)
 
 pzListWidget::pzListWidget(pzListWidgetPrivate* d, QWidget* parent)
     : pzScrollArea(d, parent) {
-    setUpList();
+    d->setUpList();
     d->createInterface();
 }
 
 pzListWidget::~pzListWidget() = default;
 
-void pzListWidget::setUpList() {
-    Q_D(pzListWidget);
-    d->itemList = new pzItemVList(this);
-    d->itemList->setObjectName(QStringLiteral("itemList"));
+void pzListWidgetPrivate::setUpList() {
+    Q_Q(pzListWidget);
+    itemList = new pzItemVList(q);
+    itemList->setObjectName(QStringLiteral("itemList"));
     // The content is always exactly its size hint: its widest entry by all entries' heights.
-    d->itemList->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWidget(d->itemList);
-    setBackgroundColor(QColor(255, 255, 255, 200));
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    itemList->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    q->setWidget(itemList);
+    q->setBackgroundColor(QColor(255, 255, 255, 200));
+    q->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 pzListInterface* pzListWidget::interface() const {

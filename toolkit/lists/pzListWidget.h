@@ -34,7 +34,5 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void setUpList();
-
     PZ_DECLARE_PRIVATE(pzListWidget)
 };

@@ -13,6 +13,8 @@ public:
 
     // Called by the list widget's constructor; a subclass record creates its own interface.
     virtual void createInterface();
+    // The scrolled item list and the list's look; run before the interface is created.
+    void setUpList();
 
     pzListInterface* interface = nullptr;
     pzItemVList* itemList = nullptr;
