@@ -12,8 +12,10 @@ void pzListMenu::addItem(pzListItem* item, const char* member) {
     if (!item || d->items.contains(item))
         return;
     d->items.append(item);
-    // An item deleted by its list must not stay registered or current.
-    connect(item, &QObject::destroyed, this, &pzListMenu::forgetItem, Qt::UniqueConnection);
+    // An item deleted by its list must not stay registered or current. An item forgotten with
+    // the page's content and added again keeps one such connection.
+    disconnect(item, &QObject::destroyed, this, nullptr);
+    connect(item, &QObject::destroyed, this, [d](QObject* gone) { d->forgetItem(gone); });
     if (member)
         connect(item, SIGNAL(clicked(bool)), this, member);
     emit addWidget(item, 0, Qt::Alignment());
@@ -62,10 +64,4 @@ void pzListMenu::createPage() {
 void pzListMenu::deletePage() {
     pzListPage::deletePage();
     d_func()->forgetItems();
-}
-
-void pzListMenu::forgetItem(QObject* item) {
-    Q_D(pzListMenu);
-    // Only the address is compared: the item is past its own destructors by now.
-    d->items.removeIf([item](QObject* listed) { return listed == item; });
 }

@@ -35,7 +35,5 @@ public slots:
     void deletePage() override;
 
 private:
-    void forgetItem(QObject* item);
-
     PZ_DECLARE_PRIVATE(pzListMenu)
 };

@@ -15,6 +15,11 @@ public:
         currentItem = nullptr;
     }
 
+    void forgetItem(QObject* item) {
+        // Only the address is compared: the item is past its own destructors by now.
+        items.removeIf([item](QObject* listed) { return listed == item; });
+    }
+
     QVector<pzListItem*> items;
     // Tracked: the current item may be removed from the menu and then deleted by its list.
     QPointer<pzListItem> currentItem;
