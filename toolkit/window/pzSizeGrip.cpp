@@ -4,6 +4,19 @@
 
 #include <QMouseEvent>
 
+namespace {
+
+// The corner is told from the grip's place in its window, the way QSizeGrip tells it.
+Qt::Edges corner(const QWidget* grip) {
+    const QWidget* window = grip->window();
+    const QPoint pos = grip->mapTo(window, QPoint(0, 0));
+    const Qt::Edges horizontal = pos.x() <= window->width() / 2 ? Qt::LeftEdge : Qt::RightEdge;
+    const Qt::Edges vertical = pos.y() >= window->height() / 2 ? Qt::BottomEdge : Qt::TopEdge;
+    return horizontal | vertical;
+}
+
+} // namespace
+
 pzSizeGrip::pzSizeGrip(QWidget* parent)
     : QSizeGrip(parent) {}
 
@@ -12,16 +25,7 @@ pzSizeGrip::~pzSizeGrip() = default;
 void pzSizeGrip::paintEvent(QPaintEvent*) {}
 
 void pzSizeGrip::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && pzSystemDrag::start(this, corner()))
+    if (event->button() == Qt::LeftButton && pzSystemDrag::start(this, corner(this)))
         return;
     QSizeGrip::mousePressEvent(event);
-}
-
-// The corner is told from the grip's place in its window, the way QSizeGrip tells it.
-Qt::Edges pzSizeGrip::corner() const {
-    const QWidget* window = this->window();
-    const QPoint pos = mapTo(window, QPoint(0, 0));
-    const Qt::Edges horizontal = pos.x() <= window->width() / 2 ? Qt::LeftEdge : Qt::RightEdge;
-    const Qt::Edges vertical = pos.y() >= window->height() / 2 ? Qt::BottomEdge : Qt::TopEdge;
-    return horizontal | vertical;
 }

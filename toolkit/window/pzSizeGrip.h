@@ -15,7 +15,4 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    Qt::Edges corner() const;
 };
