@@ -13,6 +13,8 @@ foreach(folder core window buttons lists)
     install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/ DESTINATION ${pzToolsIncludeDir}
         COMPONENT development FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE)
 endforeach()
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/include/pzToolsExport.h DESTINATION ${pzToolsIncludeDir}
+    COMPONENT development)
 
 install(EXPORT pzToolsTargets NAMESPACE pzTools:: DESTINATION ${pzToolsCMakeDir} COMPONENT development)
 configure_package_config_file(cmake/pzToolsConfig.cmake.in

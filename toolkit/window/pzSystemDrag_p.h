@@ -19,7 +19,7 @@ class QWindow;
 // themselves.
 //
 // Exported for the tests, which force the compositor's path and watch what it is asked to do.
-class PZTOOLS_EXPORT pzSystemDrag {
+class PZTOOLS_AUTOTEST_EXPORT pzSystemDrag {
 public:
     using Starter = std::function<bool(QWindow* window, Qt::Edges edges)>;
 

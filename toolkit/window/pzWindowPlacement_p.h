@@ -8,7 +8,7 @@
 #include <QRect>
 
 // Where a window comes back when it leaves the maximized state. Exported for the tests.
-class PZTOOLS_EXPORT pzWindowPlacement {
+class PZTOOLS_AUTOTEST_EXPORT pzWindowPlacement {
 public:
     // The geometry to restore from `saved`, given the available areas of the screens there are
     // now. A geometry that still meets one of them stays as it is. One that lies off every
