@@ -21,7 +21,7 @@ void pzFadeButtonPrivate::init(const QString& path) {
     Q_Q(pzFadeButton);
     this->path = path;
     q->setIcon(QIcon(path));
-    q->setIconSize(QSize(22, 22));
+    q->setIconSize(pzLook::buttonSize);
     QObject::connect(&pushTimer, &QTimer::timeout, q, &pzFadeButton::resetPushed);
 }
 
@@ -58,22 +58,16 @@ QSize pzFadeButton::sizeHint() const {
 }
 
 void pzFadeButton::resetPushed() {
-    Q_D(pzFadeButton);
-    d->pushTimer.stop();
-    d->pushed = false;
-    update();
+    d_func()->resetPushed(this);
 }
 
 void pzFadeButton::mousePressEvent(QMouseEvent* event) {
-    Q_D(pzFadeButton);
-    d->pushed = true;
-    update();
-    d->pushTimer.stop();
+    d_func()->press(this);
     QAbstractButton::mousePressEvent(event);
 }
 
 void pzFadeButton::mouseReleaseEvent(QMouseEvent* event) {
-    d_func()->pushTimer.start(pzFadeButtonPrivate::PushMilliseconds);
+    d_func()->release();
     QAbstractButton::mouseReleaseEvent(event);
 }
 

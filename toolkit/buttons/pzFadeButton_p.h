@@ -3,25 +3,20 @@
 // Not public API: this header may change from one version to the next.
 
 #include "pzFadeButton.h"
-#include "pzPrivate.h"
+#include "pzLook_p.h"
+#include "pzPushRecord_p.h"
 
 #include <QColor>
 #include <QString>
-#include <QTimer>
 
-class pzFadeButtonPrivate : public pzPrivate {
+class pzFadeButtonPrivate : public pzPushRecord {
     PZ_DECLARE_PUBLIC(pzFadeButton)
 
 public:
     // Common to both constructors: icon, icon size and the pressed look's timer.
     void init(const QString& path);
 
-    static constexpr int PushMilliseconds = 100;
-
     QString path;
-    bool entered = false;
-    QColor backColor = QColor(255, 255, 255, 100);
-    QColor backColorPush = QColor(Qt::black);
-    bool pushed = false;
-    QTimer pushTimer;
+    QColor backColor = pzLook::fadeHoverColor;
+    QColor backColorPush = pzLook::pushColor;
 };

@@ -39,21 +39,10 @@ void pzFadeTextButton::setText(const QString& text) {
 
 void pzFadeTextButton::enterEvent(QEnterEvent* event) {
     pzFadeButton::enterEvent(event);
-    d_func()->setHoverLook(true);
+    pzLook::setHoverLook(d_func()->label, this, true);
 }
 
 void pzFadeTextButton::leaveEvent(QEvent* event) {
     pzFadeButton::leaveEvent(event);
-    d_func()->setHoverLook(false);
-}
-
-void pzFadeTextButtonPrivate::setHoverLook(bool hovered) {
-    Q_Q(pzFadeTextButton);
-    QFont font = label->font();
-    font.setUnderline(hovered);
-    label->setFont(font);
-
-    QCursor shape = q->cursor();
-    shape.setShape(hovered ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    q->setCursor(shape);
+    pzLook::setHoverLook(d_func()->label, this, false);
 }

@@ -12,8 +12,6 @@ class pzFadeTextButtonPrivate : public pzFadeButtonPrivate {
 
 public:
     void setUpLayout(const QString& text);
-    // Underlined text under a pointing hand while hovered.
-    void setHoverLook(bool hovered);
 
     static constexpr int TextIndent = 26;
     static constexpr int TextTrail = 6;

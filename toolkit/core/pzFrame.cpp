@@ -1,6 +1,7 @@
 #include "pzFrame.h"
 
 #include "pzFrame_p.h"
+#include "pzLook_p.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ void setRoleBrush(QWidget& widget, QPalette::ColorRole role, const QColor& color
 pzFrame::pzFrame(QWidget* parent)
     : QFrame(parent)
     , pzPrivatable(new pzFramePrivate) {
-    setBackgroundColor(QColor(255, 255, 255, 200));
+    setBackgroundColor(pzLook::areaColor);
 }
 
 pzFrame::~pzFrame() = default;

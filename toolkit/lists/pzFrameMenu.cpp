@@ -1,6 +1,7 @@
 #include "pzFrameMenu.h"
 
 #include "pzFrameMenu_p.h"
+#include "pzLook_p.h"
 #include "pzPaint.h"
 
 #include <QPainter>
@@ -49,7 +50,7 @@ void pzFrameMenu::resizeEvent(QResizeEvent*) {
 
 void pzFrameMenu::paintEvent(QPaintEvent*) {
     Q_D(pzFrameMenu);
-    const QColor shadow(0, 0, 0, 150);
+    const QColor shadow = pzLook::barColor;
     const int m = d->margin;
     QPainter painter(this);
     pzPaint paint(painter);

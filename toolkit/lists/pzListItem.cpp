@@ -1,13 +1,13 @@
 #include "pzListItem.h"
 
 #include "pzListItem_p.h"
+#include "pzLook_p.h"
 #include "pzPaint.h"
 
 #include <QPainter>
 
 namespace {
 
-const QColor HoverBackground(0, 0, 0, 150);
 const QColor SeparatorColor(0, 0, 0, 50);
 
 } // namespace
@@ -56,44 +56,27 @@ void pzListItem::unselect() {
 }
 
 void pzListItem::resetPushed() {
-    Q_D(pzListItem);
-    d->pushTimer.stop();
-    d->pushed = false;
-    update();
+    d_func()->resetPushed(this);
 }
 
 void pzListItem::mousePressEvent(QMouseEvent* event) {
-    Q_D(pzListItem);
-    d->pushed = true;
-    update();
-    d->pushTimer.stop();
+    d_func()->press(this);
     QAbstractButton::mousePressEvent(event);
 }
 
 void pzListItem::mouseReleaseEvent(QMouseEvent* event) {
-    d_func()->pushTimer.start(pzListItemPrivate::PushMilliseconds);
+    d_func()->release();
     QAbstractButton::mouseReleaseEvent(event);
 }
 
 void pzListItem::enterEvent(QEnterEvent*) {
     d_func()->entered = true;
-    d_func()->setHoverLook(true);
+    pzLook::setHoverLook(this, this, true);
 }
 
 void pzListItem::leaveEvent(QEvent*) {
     d_func()->entered = false;
-    d_func()->setHoverLook(false);
-}
-
-void pzListItemPrivate::setHoverLook(bool hovered) {
-    Q_Q(pzListItem);
-    QFont underlined = q->font();
-    underlined.setUnderline(hovered);
-    q->setFont(underlined);
-
-    QCursor shape = q->cursor();
-    shape.setShape(hovered ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    q->setCursor(shape);
+    pzLook::setHoverLook(this, this, false);
 }
 
 void pzListItem::paintEvent(QPaintEvent*) {
@@ -101,9 +84,9 @@ void pzListItem::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     pzPaint paint(painter);
     if (d->selected || d->pushed)
-        paint.drawRect(rect(), Qt::black);
+        paint.drawRect(rect(), pzLook::pushColor);
     else if (d->entered)
-        paint.drawRect(rect(), HoverBackground);
+        paint.drawRect(rect(), pzLook::listHoverColor);
 
     const int m = d->margin;
     const QSize size = iconSize();

@@ -2,6 +2,7 @@
 
 #include "pzItemVList.h"
 #include "pzListWidget_p.h"
+#include "pzLook_p.h"
 
 #include <QLayout>
 
@@ -28,7 +29,7 @@ void pzListWidgetPrivate::setUpList() {
     // The content is always exactly its size hint: its widest entry by all entries' heights.
     itemList->layout()->setSizeConstraint(QLayout::SetFixedSize);
     q->setWidget(itemList);
-    q->setBackgroundColor(QColor(255, 255, 255, 200));
+    q->setBackgroundColor(pzLook::areaColor);
     q->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 

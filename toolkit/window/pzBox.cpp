@@ -6,6 +6,7 @@
 #include "pzEdgeGrip.h"
 #include "pzListInterface.h"
 #include "pzListWidget.h"
+#include "pzLook_p.h"
 #include "pzPaint.h"
 #include "pzSizeGrip.h"
 #include "pzSystemDrag_p.h"
@@ -85,15 +86,16 @@ void pzBoxPrivate::init() {
     q->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
     contentHolder = new pzDynamicWidget(q);
-    contentHolder->layout()->setContentsMargins(2, 2, 2, 2);
+    const int rim = pzLook::rimWidth;
+    contentHolder->layout()->setContentsMargins(rim, rim, rim, rim);
 
     mainLayout = new QVBoxLayout(q);
-    mainLayout->setContentsMargins(2, 2, 2, 2);
+    mainLayout->setContentsMargins(rim, rim, rim, rim);
     mainLayout->setSpacing(0);
 
     for (pzSizeGrip** grip : {&gripTopLeft, &gripTopRight, &gripBottomLeft, &gripBottomRight}) {
         *grip = new pzSizeGrip(q);
-        (*grip)->setFixedSize(10, 10);
+        (*grip)->setFixedSize(pzLook::gripSize, pzLook::gripSize);
     }
     edgeTop = new pzEdgeGrip(Qt::TopEdge, q);
     edgeBottom = new pzEdgeGrip(Qt::BottomEdge, q);
@@ -267,8 +269,9 @@ void pzBox::mouseDoubleClickEvent(QMouseEvent* event) {
 void pzBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     pzPaint paint(painter);
-    paint.drawRect(QRect(0, 0, width(), height()), Qt::black);
-    paint.drawRect(QRect(2, 2, width() - 4, height() - 4), Qt::white);
+    paint.drawRect(QRect(0, 0, width(), height()), pzLook::rimColor);
+    const int rim = pzLook::rimWidth;
+    paint.drawRect(QRect(rim, rim, width() - 2 * rim, height() - 2 * rim), Qt::white);
 }
 
 void pzBox::resizeEvent(QResizeEvent*) {

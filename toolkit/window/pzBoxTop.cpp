@@ -2,6 +2,7 @@
 
 #include "pzBox.h"
 #include "pzBoxTop_p.h"
+#include "pzLook_p.h"
 #include "pzPaint.h"
 
 #include <QHBoxLayout>
@@ -11,7 +12,7 @@ namespace {
 
 pzFadeButton* createWindowButton(const QString& path) {
     auto* button = new pzFadeButton(path);
-    button->setIconSize(QSize(23, 22));
+    button->setIconSize(pzLook::windowButtonSize);
     return button;
 }
 
@@ -78,5 +79,5 @@ pzFadeButton* pzBoxTop::closeButton() const {
 void pzBoxTop::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     pzPaint paint(painter);
-    paint.drawRect(rect(), QColor(0, 0, 0, 150));
+    paint.drawRect(rect(), pzLook::barColor);
 }

@@ -1,5 +1,6 @@
 #include "pzSplitterHandle.h"
 
+#include "pzLook_p.h"
 #include "pzPaint.h"
 #include "pzSplitterHandle_p.h"
 
@@ -14,5 +15,5 @@ pzSplitterHandle::~pzSplitterHandle() = default;
 void pzSplitterHandle::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     pzPaint paint(painter);
-    paint.drawRect(rect(), QColor(0, 0, 0, 150));
+    paint.drawRect(rect(), pzLook::barColor);
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include <QColor>
+#include <QSize>
+
+class QWidget;
+
+// The toolkit's look, written once: every widget that draws itself takes its colours and sizes
+// from here.
+namespace pzLook {
+
+// Title bar, splitter handles and the frame menu's shadow.
+inline const QColor barColor(0, 0, 0, 150);
+// Pressed, checked and selected backgrounds.
+inline const QColor pushColor(Qt::black);
+inline const QColor fadeHoverColor(255, 255, 255, 100);
+inline const QColor listHoverColor(0, 0, 0, 150);
+// List areas and frames.
+inline const QColor areaColor(255, 255, 255, 200);
+inline const QColor rimColor(Qt::black);
+
+constexpr int rimWidth = 2;
+constexpr int gripSize = 10;
+constexpr QSize buttonSize(22, 22);
+constexpr QSize windowButtonSize(23, 22);
+// How long the pressed look stays after the release.
+constexpr int pushMilliseconds = 100;
+
+// Underlines `text`'s font and gives `pointer` a pointing hand while hovered; plain text and
+// the arrow otherwise.
+void setHoverLook(QWidget* text, QWidget* pointer, bool hovered);
+
+} // namespace pzLook
