@@ -12,6 +12,8 @@ PACKAGES=(
     xvfb xauth openbox xdotool x11-utils x11-apps x11-xserver-utils imagemagick tesseract-ocr
     dpkg-dev file desktop-file-utils appstream
     weston qt6-wayland
+    # The toolkit's reference (the docs target) and its Qt help file (qhelpgenerator).
+    doxygen qt6-documentation-tools
 )
 
 ensure_packages() {

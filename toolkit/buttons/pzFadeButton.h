@@ -8,7 +8,7 @@
 
 class pzFadeButtonPrivate;
 
-// An icon button drawn at its top-left corner over a hover wash or a pressed/checked colour.
+/// An icon button drawn at its top-left corner over a hover wash or a pressed/checked colour.
 class PZTOOLS_EXPORT pzFadeButton : public QAbstractButton, public pzPrivatable {
     Q_OBJECT
     Q_PROPERTY(QString path READ path)
@@ -18,30 +18,50 @@ class PZTOOLS_EXPORT pzFadeButton : public QAbstractButton, public pzPrivatable 
     Q_PROPERTY(bool pushed READ pushed)
 
 public:
+    /// A button showing the icon at `path` (a file or a ":/" resource) at 22 by 22 pixels; a path
+    /// that names no picture shows only the backgrounds. A null `parent` makes a top-level widget.
     explicit pzFadeButton(const QString& path, QWidget* parent = nullptr);
+    /// Destroys the button and its pressed-look timer.
     ~pzFadeButton() override;
 
+    /// The icon path given at construction; setIcon() does not change it.
     QString path() const;
+    /// Whether the pointer is over the button.
     bool entered() const;
+    /// Whether the button shows its pressed look: from the press until 100 ms after the release.
     bool pushed() const;
 
+    /// The background while hovered; white at alpha 100 by default.
     QColor backColor() const;
+    /// The background while pressed or checked; opaque black by default.
     QColor backColorPush() const;
+    /// Sets the hover background; it shows from the next repaint.
     void setBackColor(const QColor& color);
+    /// Sets the pressed and checked background; it shows from the next repaint.
     void setBackColorPush(const QColor& color);
 
+    /// The icon size.
     QSize sizeHint() const override;
 
 protected:
+    /// For subclasses: installs the subclass's own record `d`, then sets up the button as the
+    /// public constructor does.
     pzFadeButton(pzFadeButtonPrivate& d, const QString& path, QWidget* parent);
 
+    /// Shows the pressed look at once, then presses the button.
     void mousePressEvent(QMouseEvent* event) override;
+    /// Ends the pressed look 100 ms later, then releases the button (clicked() is emitted if the
+    /// pointer is over it).
     void mouseReleaseEvent(QMouseEvent* event) override;
+    /// Marks the button as hovered.
     void enterEvent(QEnterEvent* event) override;
+    /// Marks the button as not hovered.
     void leaveEvent(QEvent* event) override;
+    /// Paints the pressed, checked or hover background, then the icon at the top-left corner.
     void paintEvent(QPaintEvent* event) override;
 
 protected slots:
+    /// Ends the pressed look and repaints.
     void resetPushed();
 
 private:

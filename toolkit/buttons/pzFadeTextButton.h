@@ -5,21 +5,27 @@
 
 class pzFadeTextButtonPrivate;
 
-// A fade button with a text label beside its icon, underlined under a pointing hand on hover.
+/// A fade button with a text label beside its icon, underlined under a pointing hand on hover.
 class PZTOOLS_EXPORT pzFadeTextButton : public pzFadeButton {
     Q_OBJECT
 
 public:
+    /// A button without icon and with the text "text". A null `parent` makes a top-level widget.
     explicit pzFadeTextButton(QWidget* parent = nullptr);
+    /// A button with the icon at `path` and `text` beside it, 26 pixels from the left edge.
     pzFadeTextButton(const QString& path, const QString& text, QWidget* parent = nullptr);
+    /// Destroys the button and its label.
     ~pzFadeTextButton() override;
 
-    // These hide QAbstractButton's text: the label shows the text, markup included.
+    /// The label's text, markup included; this and setText() hide QAbstractButton's text.
     QString text() const;
+    /// Sets the text; rich text is shown formatted.
     void setText(const QString& text);
 
 protected:
+    /// Marks the button as hovered, underlines the text and shows a pointing hand.
     void enterEvent(QEnterEvent* event) override;
+    /// Marks the button as not hovered, removes the underline and shows the arrow.
     void leaveEvent(QEvent* event) override;
 
 private:

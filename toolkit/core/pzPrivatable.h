@@ -4,19 +4,25 @@
 
 class pzPrivate;
 
-// Second base of every stateful toolkit class: owns the class's private record.
-// The record is deleted by this destructor, so it outlives the public destructor body
-// and is gone before the Qt base is destroyed.
+/// Second base of every stateful toolkit class: owns the class's private record.
+/// The record is deleted by this destructor, so it outlives the public destructor body
+/// and is gone before the Qt base is destroyed.
 class PZTOOLS_EXPORT pzPrivatable {
 public:
+    /// Deletes the record.
     virtual ~pzPrivatable();
 
+    /// Not copyable: the record has one owner.
     pzPrivatable(const pzPrivatable&) = delete;
+    /// Not assignable.
     pzPrivatable& operator=(const pzPrivatable&) = delete;
 
 protected:
+    /// Takes ownership of `record` and sets its back pointer to this object; `record` must not be
+    /// null.
     explicit pzPrivatable(pzPrivate* record);
 
+    /// The record, for the d_func() accessors.
     pzPrivate* privateRecord() const { return mRecord; }
 
 private:

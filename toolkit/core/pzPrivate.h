@@ -4,16 +4,20 @@
 
 class pzPrivatable;
 
-// Polymorphic base of every toolkit private record.
+/// Polymorphic base of every toolkit private record.
 class PZTOOLS_EXPORT pzPrivate {
 public:
+    /// A record with no owner yet.
     pzPrivate() = default;
+    /// Records are deleted through this base by their owner.
     virtual ~pzPrivate();
 
+    /// Not copyable.
     pzPrivate(const pzPrivate&) = delete;
+    /// Not assignable.
     pzPrivate& operator=(const pzPrivate&) = delete;
 
-    // Back pointer to the public object; set by pzPrivatable when it takes the record.
+    /// Back pointer to the public object; set by pzPrivatable when it takes the record.
     pzPrivatable* owner = nullptr;
 };
 

@@ -7,16 +7,20 @@
 
 class pzTextPrivate;
 
-// A text label that lets mouse presses and releases through to its parent.
+/// A text label that lets mouse presses and releases through to its parent.
 class PZTOOLS_EXPORT pzText : public QLabel, public pzPrivatable {
     Q_OBJECT
 
 public:
+    /// Shows `text` (plain or rich). A null `parent` makes a top-level widget.
     explicit pzText(const QString& text, QWidget* parent = nullptr);
+    /// Destroys the label.
     ~pzText() override;
 
 protected:
+    /// Ignores the press, so that it reaches the parent.
     void mousePressEvent(QMouseEvent* event) override;
+    /// Ignores the release, so that it reaches the parent.
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

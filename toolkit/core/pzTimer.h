@@ -8,25 +8,32 @@
 
 class pzTimerPrivate;
 
-// A timer that remembers the time of day at which it was last started.
+/// A timer that remembers the time of day at which it was last started.
 class PZTOOLS_EXPORT pzTimer : public QTimer, public pzPrivatable {
     Q_OBJECT
     Q_PROPERTY(QTime time READ time)
 
 public:
+    /// A stopped timer with QTimer's defaults, owned by `parent` if not null; time() is null until
+    /// the first start.
     explicit pzTimer(QObject* parent = nullptr);
+    /// Stops and destroys the timer.
     ~pzTimer() override;
 
+    /// The time of day of the last start through pzTimer; null if never started.
     QTime time() const;
 
+// These hide QTimer's slots: a call through a QTimer pointer does not update time().
 public slots:
-    // These hide QTimer's slots; a call through a QTimer pointer does not update time().
+    /// Starts or restarts the timer with an interval of `msec` milliseconds and records the time.
     void start(int msec);
+    /// Starts or restarts the timer with its current interval and records the time.
     void start();
+    /// Stops the timer; time() keeps the last start.
     void stop();
 
 public:
-    // The std::chrono form of start(int), which it would otherwise hide.
+    /// The std::chrono form of start(int), which it would otherwise hide.
     void start(std::chrono::milliseconds interval);
 
 private:

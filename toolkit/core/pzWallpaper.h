@@ -10,16 +10,25 @@ class QPixmap;
 class QRect;
 class pzWallpaperPrivate;
 
-// Paints a background picture, rescaled once to a working size, into a target rectangle.
+/// Paints a background picture, rescaled once to a working size, into a target rectangle.
 class PZTOOLS_EXPORT pzWallpaper : public QObject, public pzPrivatable {
     Q_OBJECT
 
 public:
+    /// An empty wallpaper, owned by `parent` if not null; it paints nothing until it has both a
+    /// picture and a rectangle.
     explicit pzWallpaper(QObject* parent = nullptr);
+    /// Releases the pictures.
     ~pzWallpaper() override;
 
+    /// Rescales `pixmap` once to the working size of 1024 by 768 and cuts it for the current
+    /// rectangle. A null pixmap paints nothing.
     void setPixmap(const QPixmap& pixmap);
+    /// Sets the target rectangle and cuts the working copy for it: along an axis no longer than the
+    /// working copy the picture is cut, along a longer one it is stretched.
     void resize(const QRect& rect);
+    /// Draws the cut picture into the target rectangle with `painter`; does nothing without a
+    /// picture.
     void paint(QPainter& painter);
 
 private:

@@ -7,18 +7,25 @@
 
 class pzDynamicWidgetPrivate;
 
-// A frameless holder of at most one inner widget, which takes the inner widget's size.
+/// A frameless holder of at most one inner widget, which takes the inner widget's size.
 class PZTOOLS_EXPORT pzDynamicWidget : public QFrame, public pzPrivatable {
     Q_OBJECT
     Q_PROPERTY(QWidget* widget READ widget)
 
 public:
+    /// An empty holder without frame. A null `parent` makes a top-level widget.
     explicit pzDynamicWidget(QWidget* parent = nullptr);
+    /// Destroys the holder and every child, the shown widget with them.
     ~pzDynamicWidget() override;
 
+    /// The shown widget, or null.
     QWidget* widget() const;
-    // Neither operation deletes or hides the widget it lets go: it stays a child of this one.
+    /// Takes the shown widget out of the layout and returns it (null if none); the caller decides
+    /// its fate.
+    /// Neither operation deletes or hides the widget it lets go: it stays a child of this one.
     QWidget* takeWidget();
+    /// Shows `widget` instead of the current one, takes it as a child and takes its size; null
+    /// changes nothing. The previous widget stays a child, neither hidden nor deleted.
     void setWidget(QWidget* widget);
 
 private:

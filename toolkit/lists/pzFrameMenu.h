@@ -8,27 +8,37 @@
 
 class pzFrameMenuPrivate;
 
-// Shows one widget with a dark shadow along its right and bottom edges, sized to the widget
-// plus the shadow.
+/// Shows one widget with a dark shadow along its right and bottom edges, sized to the widget
+/// plus the shadow.
 class PZTOOLS_EXPORT pzFrameMenu : public QWidget, public pzPrivatable {
     Q_OBJECT
     Q_PROPERTY(pzDynamicWidget* dynamicWidget READ dynamicWidget)
     Q_PROPERTY(int margin READ margin)
 
 public:
+    /// An empty frame menu of 0 by 0 pixels. A null `parent` makes a top-level widget.
     explicit pzFrameMenu(QWidget* parent = nullptr);
+    /// Destroys the frame menu and the widget it shows.
     ~pzFrameMenu() override;
 
+    /// The holder of the shown widget.
     pzDynamicWidget* dynamicWidget() const;
-    // Width of the shadow strips.
+    /// Width of the shadow strips.
     int margin() const;
 
+    /// The shown widget, or null.
     QWidget* widget() const;
+    /// Shows `widget` (not null) and sizes the frame menu to it plus the shadow. The previous
+    /// widget stays a child, neither hidden nor deleted.
     void setWidget(QWidget* widget);
+    /// Takes the shown widget out (null if none), returns it to the caller and shrinks the frame
+    /// menu to 0 by 0.
     QWidget* takeWidget();
 
 protected:
+    /// Paints the shadow strips black at alpha 150.
     void paintEvent(QPaintEvent* event) override;
+    /// Keeps the holder the frame menu's size less the shadow.
     void resizeEvent(QResizeEvent* event) override;
 
 private:

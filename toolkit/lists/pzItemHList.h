@@ -3,10 +3,11 @@
 #include "pzItemList.h"
 #include "pzToolsExport.h"
 
-// An item list that lines up its entries from left to right.
+/// An item list that lines up its entries from left to right.
 class PZTOOLS_EXPORT pzItemHList : public pzItemList {
     Q_OBJECT
 
 public:
+    /// An empty row. A null `parent` makes a top-level widget.
     explicit pzItemHList(QWidget* parent = nullptr);
 };

@@ -3,10 +3,11 @@
 #include "pzItemList.h"
 #include "pzToolsExport.h"
 
-// An item list that lines up its entries from top to bottom.
+/// An item list that lines up its entries from top to bottom.
 class PZTOOLS_EXPORT pzItemVList : public pzItemList {
     Q_OBJECT
 
 public:
+    /// An empty column. A null `parent` makes a top-level widget.
     explicit pzItemVList(QWidget* parent = nullptr);
 };

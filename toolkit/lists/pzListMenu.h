@@ -6,32 +6,48 @@
 
 class pzListMenuPrivate;
 
-// A list page of list items with at most one selected item; selecting one asks the menu
-// container to show a page widget for it, unselecting asks it to delete that widget.
+/// A list page of list items with at most one selected item; selecting one asks the menu
+/// container to show a page widget for it, unselecting asks it to delete that widget.
 class PZTOOLS_EXPORT pzListMenu : public pzListPage {
     Q_OBJECT
     Q_PROPERTY(pzListItem* currentItem READ currentItem)
 
 public:
+    /// An empty menu, owned by `parent` if not null.
     explicit pzListMenu(QObject* parent = nullptr);
+    /// Destroys the menu; its items belong to the list that shows them.
     ~pzListMenu() override;
 
-    // member is a slot or signal of this menu in SLOT()/SIGNAL() form, called on every click;
-    // null adds the item without connecting its click.
+    /// Records `item` and emits it to the list, which takes it; null or an item already listed
+    /// changes nothing.
+    /// member is a slot or signal of this menu in SLOT()/SIGNAL() form, called on every click;
+    /// null adds the item without connecting its click.
     void addItem(pzListItem* item, const char* member = nullptr);
+    /// Forgets `item`, disconnects its clicks and asks the list to take it out; the item is not
+    /// deleted. An item not listed changes nothing.
     void removeItem(pzListItem* item);
-    // widget, if any, is handed on through setWidget() unless the item is already current.
+    /// Selects `item` (listed, not null) and unselects the others.
+    /// widget, if any, is handed on through setWidget() unless the item is already current.
     void selectItem(pzListItem* item, QWidget* widget = nullptr);
+    /// Unselects `item` if it is the current one and emits deleteWidget(); otherwise nothing
+    /// happens.
     void unselectItem(pzListItem* item);
 
+    /// The selected item, or null.
     pzListItem* currentItem() const;
 
 signals:
+    /// Asks the menu container to show `widget` as the page of the selected item.
     void setWidget(QWidget* widget);
+    /// Asks the menu container to delete the page widget it shows.
     void deleteWidget();
 
 public slots:
+    /// Marks the page created and forgets the items and the selection of any earlier content;
+    /// overrides call this first, then add their items.
     void createPage() override;
+    /// Marks the page not created and forgets its items and the selection; the list deletes the
+    /// items.
     void deletePage() override;
 
 private:

@@ -6,22 +6,28 @@
 
 class pzMenuPrivate;
 
-// The list of a side menu: shows the page widget that its selected entry asks for in a
-// separate page area, inside a shadowed frame menu.
+/// The list of a side menu: shows the page widget that its selected entry asks for in a
+/// separate page area, inside a shadowed frame menu.
 class PZTOOLS_EXPORT pzMenu : public pzListWidget {
     Q_OBJECT
     Q_PROPERTY(pzMenuInterface* menuInterface READ menuInterface)
 
 public:
+    /// A menu list whose page widgets show in `area`, which takes the menu's frame menu as its
+    /// widget. `area` should not be null: without one, page widgets are kept unseen.
     explicit pzMenu(pzScrollArea* area, QWidget* parent = nullptr);
+    /// Destroys the list; the page area keeps its frame menu.
     ~pzMenu() override;
 
+    /// The interface, as a menu interface.
     pzMenuInterface* menuInterface() const;
 
 public slots:
-    // Replaces the shown page widget, deleting the previous one later. This hides
-    // QScrollArea::setWidget: the menu's own content is its list.
+    /// Null or the widget already shown changes nothing.
+    /// Replaces the shown page widget, deleting the previous one later. This hides
+    /// QScrollArea::setWidget: the menu's own content is its list.
     virtual void setWidget(QWidget* widget);
+    /// Takes the shown page widget out and deletes it later; nothing shown changes nothing.
     virtual void deleteWidget();
 
 private:

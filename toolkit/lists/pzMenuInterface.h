@@ -5,12 +5,15 @@
 
 class pzMenuInterfacePrivate;
 
-// The interface of a menu list: also wires a list menu's page-widget requests to the menu.
+/// The interface of a menu list: also wires a list menu's page-widget requests to the menu.
 class PZTOOLS_EXPORT pzMenuInterface : public pzListInterface {
     Q_OBJECT
 
 public:
+    /// An interface for the menu `parent`, which owns it. A null `parent` makes an interface that
+    /// binds pages to nothing.
     explicit pzMenuInterface(QWidget* parent = nullptr);
+    /// Forgets the bound page; the page is not deleted.
     ~pzMenuInterface() override;
 
 private:

@@ -7,26 +7,37 @@
 
 class pzEdgeGripPrivate;
 
-// An invisible handle along one side of a top-level window: dragging it resizes the window from
-// that side only, with the matching resize cursor.
+/// An invisible handle along one side of a top-level window: dragging it resizes the window from
+/// that side only, with the matching resize cursor.
 class PZTOOLS_EXPORT pzEdgeGrip : public QWidget, public pzPrivatable {
     Q_OBJECT
 
 public:
+    /// A handle for `edge` of `parent`'s window; the owner places it. A null `parent` makes a
+    /// handle that resizes itself.
     pzEdgeGrip(Qt::Edge edge, QWidget* parent);
+    /// Destroys the handle.
     ~pzEdgeGrip() override;
 
+    /// The side that the handle resizes.
     Qt::Edge edge() const;
-    // The handle leaves presses over `widget` (a widget of the same window) to it: the parts of
-    // the handle that lie over it are cut out of the handle's mask, whenever either moves.
+    /// The handle leaves presses over `widget` (a widget of the same window) to it: the parts of
+    /// the handle that lie over it are cut out of the handle's mask, whenever either moves.
+    /// `widget` must not be null.
     void keepClearOf(QWidget* widget);
 
 protected:
+    /// Starts a resize: the window system takes it over where it can.
     void mousePressEvent(QMouseEvent* event) override;
+    /// Resizes the window from the handle's side while a resize lasts.
     void mouseMoveEvent(QMouseEvent* event) override;
+    /// Ends a resize.
     void mouseReleaseEvent(QMouseEvent* event) override;
+    /// Updates the mask.
     void moveEvent(QMoveEvent* event) override;
+    /// Updates the mask.
     void resizeEvent(QResizeEvent* event) override;
+    /// Updates the mask when a widget kept clear of moves, resizes, shows or hides.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

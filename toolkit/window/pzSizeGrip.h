@@ -4,15 +4,20 @@
 
 #include <QSizeGrip>
 
-// An invisible size grip: it keeps QSizeGrip's cursor and corner resizing but draws nothing.
+/// An invisible size grip: it keeps QSizeGrip's cursor and corner resizing but draws nothing.
 class PZTOOLS_EXPORT pzSizeGrip : public QSizeGrip {
     Q_OBJECT
 
 public:
+    /// A grip that resizes `parent`'s window from the corner it lies in; null is allowed, as for
+    /// QSizeGrip.
     explicit pzSizeGrip(QWidget* parent);
+    /// Destroys the grip.
     ~pzSizeGrip() override;
 
 protected:
+    /// Paints nothing.
     void paintEvent(QPaintEvent* event) override;
+    /// Hands the resize to the window system where it can, to QSizeGrip otherwise.
     void mousePressEvent(QMouseEvent* event) override;
 };

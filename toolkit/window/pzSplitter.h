@@ -7,17 +7,22 @@
 
 class pzSplitterPrivate;
 
-// A splitter with translucent black handles that can set one section's size by index.
+/// A splitter with translucent black handles that can set one section's size by index.
 class PZTOOLS_EXPORT pzSplitter : public QSplitter, public pzPrivatable {
     Q_OBJECT
 
 public:
+    /// A horizontal splitter. A null `parent` makes a top-level widget.
     explicit pzSplitter(QWidget* parent = nullptr);
+    /// Destroys the splitter and its widgets.
     ~pzSplitter() override;
 
+    /// Sets the size of the section at `index` to `size` pixels, keeping the others; an index with
+    /// no widget changes nothing.
     void setWidgetSize(int index, int size);
 
 protected:
+    /// A pzSplitterHandle with the splitter's current orientation.
     QSplitterHandle* createHandle() override;
 
 private:

@@ -7,15 +7,18 @@
 
 class pzSplitterHandlePrivate;
 
-// A splitter handle painted as a plain translucent black bar.
+/// A splitter handle painted as a plain translucent black bar.
 class PZTOOLS_EXPORT pzSplitterHandle : public QSplitterHandle, public pzPrivatable {
     Q_OBJECT
 
 public:
+    /// A handle of `parent` (normally made by pzSplitter::createHandle()).
     pzSplitterHandle(Qt::Orientation orientation, QSplitter* parent);
+    /// Destroys the handle.
     ~pzSplitterHandle() override;
 
 protected:
+    /// Paints the handle black at alpha 150.
     void paintEvent(QPaintEvent* event) override;
 
 private:
