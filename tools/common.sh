@@ -4,21 +4,32 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PRESET=${VERRIN_PRESET:-default}
 
-# Debian packages for building, testing, the virtual display and the headless compositor.
-PACKAGES=(
+# Debian packages for building and running the program, and for showing it on a virtual display
+# with a screenshot when there is no display (tools/run.sh).
+RUN_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
     fonts-dejavu-core
-    xvfb xauth openbox xdotool x11-utils x11-apps x11-xserver-utils imagemagick tesseract-ocr
-    dpkg-dev file desktop-file-utils appstream
-    weston qt6-wayland
-    # The toolkit's reference (the docs target) and its Qt help file (qhelpgenerator).
-    doxygen qt6-documentation-tools
+    xvfb x11-utils openbox xdotool scrot
 )
 
+# What the tests need on top: the real-display suite, the headless compositor, the install test
+# with the Debian packages and their checks, the reference documentation and the style check.
+PACKAGES=(
+    xauth x11-apps x11-xserver-utils imagemagick tesseract-ocr
+    dpkg-dev file desktop-file-utils appstream
+    weston qt6-wayland
+    debhelper lintian
+    # The toolkit's reference (the docs target) and its Qt help file (qhelpgenerator).
+    doxygen qt6-documentation-tools
+    clang-format
+)
+
+# Installs the packages named, by default every package of both lists.
 ensure_packages() {
-    local missing=() package
-    for package in "${PACKAGES[@]}"; do
+    local missing=() package wanted=("$@")
+    ((${#wanted[@]})) || wanted=("${RUN_PACKAGES[@]}" "${PACKAGES[@]}")
+    for package in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
             || missing+=("$package")
     done

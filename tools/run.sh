@@ -2,7 +2,7 @@
 # Builds the program and starts it; without a display, runs it on Xvfb and saves a screenshot.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-ensure_packages
+ensure_packages "${RUN_PACKAGES[@]}"
 ensure_runtime_dir
 build >/dev/null
 program="$ROOT/build/$PRESET/app/verrin"
@@ -30,7 +30,7 @@ done
 sleep 3
 mkdir -p "$ROOT/screenshots"
 shot="$ROOT/screenshots/verrin-$(date +%Y%m%d-%H%M%S).png"
-import -window root "$shot"
+scrot "$shot"
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 echo "Screenshot: $shot"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs into a staged prefix and uses only what was installed: a CMake consumer, a pkg-config
-# consumer, the desktop files' validators, and the Debian package unpacked and run.
+# consumer, the desktop files' validators; then builds the Debian packages, checks them with
+# lintian, unpacks them and builds the consumer against them and runs the packaged program.
 # Usage: install_test.sh <build folder> <source folder> <work folder> [compiler flags]
 # The consumers are compiled with the build's own flags, so a sanitizer build links them with the
 # sanitizer runtime its library needs.
@@ -50,12 +51,37 @@ desktop-file-validate "$stage/share/applications/verrin.desktop"
 appstreamcli validate --no-net "$stage/share/metainfo/net.example.orenvale.verrin.metainfo.xml"
 test -f "$stage/share/icons/hicolor/256x256/apps/verrin.png"
 
-step "Debian package, unpacked and run"
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
-deb=$(ls "$work"/package/verrin_*.deb)
-dpkg-deb -x "$deb" "$work/unpacked"
-program="$work/unpacked/usr/bin/verrin"
-ldd "$program" | grep libpzTools | grep -q "$work/unpacked/usr/"
+step "Debian packages: built, checked by lintian, unpacked, built against and run"
+packages="$work/debian"
+"$source/tools/package.sh" "$packages" >"$work/package.log" 2>&1 || {
+    tail -n 40 "$work/package.log" >&2
+    exit 1
+}
+lintian --fail-on error --no-tag-display-limit "$packages"/verrin_*.changes
+root="$work/root"
+for name in libpztools1 libpztools-dev verrin; do
+    dpkg-deb -x "$packages/${name}"_*.deb "$root"
+done
+dpkg-deb -f "$packages"/verrin_*.deb Depends | grep -q "libpztools1 (>= 1.0"
+dpkg-deb -f "$packages"/libpztools-dev_*.deb Depends | grep -q "libpztools1 (= 1.0"
+libdir=$(dirname "$(find "$root/usr/lib" -name libpzTools.so)")
+export LD_LIBRARY_PATH="$libdir"
+
+cmake -S "$source/tests/install/consumer" -B "$work/deb-cmake-consumer" \
+    -DCMAKE_PREFIX_PATH="$root/usr" -DCMAKE_CXX_FLAGS="$flags" >/dev/null
+cmake --build "$work/deb-cmake-consumer" >/dev/null
+"$work/deb-cmake-consumer/consumer"
+
+mkdir -p "$work/deb-pc-consumer"
+cp "$work/pc-consumer/main.moc" "$work/deb-pc-consumer/"
+# shellcheck disable=SC2046,SC2086
+g++ -std=c++17 $flags -I"$work/deb-pc-consumer" "$source/tests/install/consumer/main.cpp" \
+    $(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs pzTools) \
+    -o "$work/deb-pc-consumer/consumer"
+"$work/deb-pc-consumer/consumer"
+
+program="$root/usr/bin/verrin"
+ldd "$program" | grep libpzTools | grep -q "$root/usr/"
 "$program" -platform offscreen &
 pid=$!
 sleep 1.5
