@@ -52,34 +52,51 @@ QString number(double value, const char* unit, int decimals = 1) {
                      : QStringLiteral("%1 %2").arg(value, 0, 'f', decimals).arg(unit);
 }
 
-BenchRow startupRow(int startups) {
+QString comparison(double ours, double theirs) {
+    return theirs > 0 ? QStringLiteral("x %1").arg(ours / theirs, 0, 'f', 2) : QString();
+}
+
+QList<BenchRow> startupRows(int startups) {
     std::vector<double> verrin;
     std::vector<double> bare;
-    // Interleaved, so that a busy moment of the machine falls on both sides alike.
+    std::vector<double> text;
+    // Interleaved, so that a busy moment of the machine falls on every side alike.
     for (int i = 0; i < startups; ++i) {
         verrin.push_back(runChild(QStringLiteral("verrin"), 0).firstFrameMs);
         bare.push_back(runChild(QStringLiteral("bare"), 0).firstFrameMs);
+        text.push_back(runChild(QStringLiteral("bare-text"), 0).firstFrameMs);
     }
     const double ours = summarize(verrin).median;
-    const double theirs = summarize(bare).median;
-    return {QStringLiteral("start-up to the first painted frame (median of %1)").arg(startups),
-            number(ours, "ms"), number(theirs, "ms") + QStringLiteral(" bare window"),
-            theirs > 0 ? QStringLiteral("x %1").arg(ours / theirs, 0, 'f', 2) : QString()};
+    const double bareMs = summarize(bare).median;
+    const double textMs = summarize(text).median;
+    const QString figure =
+        QStringLiteral("start-up to the first painted frame (median of %1)").arg(startups);
+    return {{figure, number(ours, "ms"), number(bareMs, "ms") + QStringLiteral(" bare window"),
+             comparison(ours, bareMs)},
+            {figure, number(ours, "ms"),
+             number(textMs, "ms") + QStringLiteral(" with one line of text"),
+             comparison(ours, textMs)}};
+}
+
+BenchRow memoryRow(int seconds, const ChildFigures& verrin, const ChildFigures& baseline,
+                   const char* name) {
+    return {QStringLiteral("resident memory after %1 s").arg(seconds),
+            number(verrin.residentMib, "MiB"),
+            number(baseline.residentMib, "MiB") + QLatin1String(name),
+            QStringLiteral("+%1 MiB").arg(verrin.residentMib - baseline.residentMib, 0, 'f', 1)};
 }
 
 } // namespace
 
 QList<BenchRow> windowRows(int seconds, int startups) {
-    QList<BenchRow> rows{startupRow(startups)};
+    QList<BenchRow> rows = startupRows(startups);
     const ChildFigures verrin = runChild(QStringLiteral("verrin"), seconds);
     const ChildFigures bare = runChild(QStringLiteral("bare"), seconds);
-    rows << BenchRow{QStringLiteral("resident memory after %1 s").arg(seconds),
-                     number(verrin.residentMib, "MiB"),
-                     number(bare.residentMib, "MiB") + QStringLiteral(" bare window"),
-                     QStringLiteral("+%1 MiB").arg(verrin.residentMib - bare.residentMib, 0, 'f', 1)};
+    const ChildFigures text = runChild(QStringLiteral("bare-text"), seconds);
+    rows << memoryRow(seconds, verrin, bare, " bare window");
+    rows << memoryRow(seconds, verrin, text, " with one line of text");
     rows << BenchRow{QStringLiteral("CPU time per second of wall time, animating"),
                      number(verrin.cpuPerSecond, "s", 3),
-                     number(bare.cpuPerSecond, "s", 3) + QStringLiteral(" bare window"),
-                     QString()};
+                     number(bare.cpuPerSecond, "s", 3) + QStringLiteral(" bare window"), QString()};
     return rows;
 }

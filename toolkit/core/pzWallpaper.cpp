@@ -10,28 +10,46 @@ pzWallpaper::pzWallpaper(QObject* parent)
 
 pzWallpaper::~pzWallpaper() = default;
 
+// The rescale and the cut are made when a paint first needs them: many owners never paint, and
+// both are far dearer than anything else at start-up.
 void pzWallpaper::setPixmap(const QPixmap& pixmap) {
     Q_D(pzWallpaper);
-    // The smooth rescale is the expensive step; it runs here only, never per resize or paint.
-    d->pixmap = pixmap.scaled(pzWallpaperPrivate::WorkingWidth, pzWallpaperPrivate::WorkingHeight,
-                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    resize(d->rect);
+    d->source = pixmap;
+    d->pixmap = QPixmap();
+    d->scaled = false;
+    d->cut = false;
 }
 
 void pzWallpaper::resize(const QRect& rect) {
     Q_D(pzWallpaper);
-    QRect cut = rect;
-    if (rect.width() > d->pixmap.width())
-        cut.setRight(cut.left() + d->pixmap.width() - 1);
-    if (rect.height() > d->pixmap.height())
-        cut.setBottom(cut.top() + d->pixmap.height() - 1);
-    d->cutPixmap = d->pixmap.copy(cut);
     d->rect = rect;
+    d->cut = false;
 }
 
 void pzWallpaper::paint(QPainter& painter) {
     Q_D(pzWallpaper);
+    d->update();
     if (d->cutPixmap.isNull())
         return;
     painter.drawPixmap(QRectF(d->rect), d->cutPixmap, QRectF());
+}
+
+void pzWallpaperPrivate::update() {
+    if (!scaled) {
+        // The smooth rescale runs once per picture, never per resize or paint.
+        pixmap = source.scaled(WorkingWidth, WorkingHeight, Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
+        source = QPixmap();
+        scaled = true;
+        cut = false;
+    }
+    if (cut)
+        return;
+    QRect cutRect = rect;
+    if (rect.width() > pixmap.width())
+        cutRect.setRight(cutRect.left() + pixmap.width() - 1);
+    if (rect.height() > pixmap.height())
+        cutRect.setBottom(cutRect.top() + pixmap.height() - 1);
+    cutPixmap = pixmap.copy(cutRect);
+    cut = true;
 }

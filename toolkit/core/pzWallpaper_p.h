@@ -13,7 +13,13 @@ public:
     static constexpr int WorkingWidth = 1024;
     static constexpr int WorkingHeight = 768;
 
+    // Brings the working copy and the cut up to date with the latest picture and target.
+    void update();
+
+    QPixmap source; // the latest picture, until it is rescaled
     QPixmap pixmap;
     QPixmap cutPixmap;
     QRect rect;
+    bool scaled = true; // pixmap matches the latest picture
+    bool cut = true;    // cutPixmap matches pixmap and rect
 };

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <signal.h>
+
 namespace {
 
 enum class SoundFile { None, Directory, Empty, Garbage };
@@ -13,9 +15,13 @@ enum class SoundFile { None, Directory, Empty, Garbage };
 // the environment's, not the program's, so each run gets one.
 class Run {
 public:
-    explicit Run(const QStringList& arguments, SoundFile sound = SoundFile::None) {
+    explicit Run(const QStringList& arguments, SoundFile sound = SoundFile::None,
+                 const QStringList& variables = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), mRuntime.path());
+        for (const QString& variable : variables)
+            environment.insert(variable.section(QLatin1Char('='), 0, 0),
+                               variable.section(QLatin1Char('='), 1));
         placeSoundFile(sound);
         mProgram.setProcessEnvironment(environment);
         mProgram.setWorkingDirectory(mWorking.path());
@@ -71,6 +77,11 @@ private slots:
     void malformedArgumentsNeverCrash();
     void unusablePlatformEndsWithQtsMessageAndStatus1_data();
     void unusablePlatformEndsWithQtsMessageAndStatus1();
+    void fatalMessageOnceTheApplicationExistsAbortsAsQtDoes();
+    void quitSignalEndsTheProgramAsExitDoes_data();
+    void quitSignalEndsTheProgramAsExitDoes();
+    void unusableScaleVariableIsDroppedWithOneLine_data();
+    void unusableScaleVariableIsDroppedWithOneLine();
 };
 
 void tst_entry::startsQuietlyWhateverTheArgumentsAndSoundFile_data() {
@@ -149,6 +160,54 @@ void tst_entry::unusablePlatformEndsWithQtsMessageAndStatus1() {
     QCOMPARE(run.program().exitStatus(), QProcess::NormalExit);
     QCOMPARE(run.program().exitCode(), 1);
     QVERIFY(run.program().readAllStandardError().contains(message));
+}
+
+// An unknown style is only reported when the first widget asks for it; fatal warnings make that
+// report fatal, and Qt's abort leaves its core dump for a bug report.
+void tst_entry::fatalMessageOnceTheApplicationExistsAbortsAsQtDoes() {
+    Run run({"-platform", "offscreen", "-style", "no-such-style"}, SoundFile::None,
+            {"QT_FATAL_WARNINGS=1"});
+    QVERIFY(run.program().waitForFinished(10000));
+    QCOMPARE(run.program().exitStatus(), QProcess::CrashExit);
+    QCOMPARE(run.program().exitCode(), SIGABRT);
+}
+
+void tst_entry::quitSignalEndsTheProgramAsExitDoes_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM, the desktop session's") << int(SIGTERM);
+    QTest::newRow("SIGINT, the terminal's") << int(SIGINT);
+    QTest::newRow("SIGHUP, a closed terminal's") << int(SIGHUP);
+}
+
+// Status 0 comes only from main returning, after it has destroyed the main window.
+void tst_entry::quitSignalEndsTheProgramAsExitDoes() {
+    QFETCH(int, signal);
+    Run run({"-platform", "offscreen"});
+    QVERIFY(run.program().waitForStarted(5000));
+    QVERIFY(!run.program().waitForFinished(1000));
+    ::kill(pid_t(run.program().processId()), signal);
+    QVERIFY(run.program().waitForFinished(5000));
+    QCOMPARE(run.program().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.program().exitCode(), 0);
+    QCOMPARE(run.program().readAllStandardError(), QByteArray());
+}
+
+void tst_entry::unusableScaleVariableIsDroppedWithOneLine_data() {
+    QTest::addColumn<QString>("variable");
+    QTest::newRow("negative factor") << "QT_SCALE_FACTOR=-1";
+    QTest::newRow("zero factor") << "QT_SCALE_FACTOR=0";
+    QTest::newRow("huge factor") << "QT_SCALE_FACTOR=1000";
+    QTest::newRow("one bad screen") << "QT_SCREEN_SCALE_FACTORS=1;screen-2=-1";
+    QTest::newRow("zero font dpi") << "QT_FONT_DPI=0";
+}
+
+void tst_entry::unusableScaleVariableIsDroppedWithOneLine() {
+    QFETCH(QString, variable);
+    Run run({"-platform", "offscreen"}, SoundFile::None, {variable});
+    QVERIFY(run.keepsRunning(1500));
+    const QString error = QString::fromLocal8Bit(run.program().readAllStandardError()).trimmed();
+    QCOMPARE(error.count(QLatin1Char('\n')), 0);
+    QVERIFY2(error.contains(variable), qPrintable(error));
 }
 
 QTEST_MAIN(tst_entry)
