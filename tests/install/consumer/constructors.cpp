@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
     const QString text = QStringLiteral("text");
     QPixmap canvas(8, 8);
     QPainter painter(&canvas);
-    pzScrollArea area;
+    // Each menu takes its own page area's widget; the holder deletes the areas.
+    QWidget areas;
 
     BUILD_WITH_NULL_PARENTS(pzBox, )
     BUILD_WITH_NULL_PARENTS(pzBoxPanel, )
@@ -76,7 +77,7 @@ int main(int argc, char* argv[]) {
     BUILD_WITH_NULL_PARENTS(pzListMenu, )
     BUILD_WITH_NULL_PARENTS(pzListPage, )
     BUILD_WITH_NULL_PARENTS(pzListWidget, )
-    BUILD_WITH_NULL_PARENTS(pzMenu, &area, )
+    BUILD_WITH_NULL_PARENTS(pzMenu, new pzScrollArea(&areas), )
     BUILD_WITH_NULL_PARENTS(pzMenuInterface, )
     BUILD_WITH_NULL_PARENTS(pzPaint, painter, )
     BUILD_WITH_NULL_PARENTS(pzPicture, icon, )
