@@ -23,6 +23,7 @@ void pzFadeButton::init(const QString& path) {
     setIcon(QIcon(path));
     setIconSize(QSize(22, 22));
     connect(&d->pushTimer, &QTimer::timeout, this, &pzFadeButton::resetPushed);
+    d->keyboardFocus.attach(this);
 }
 
 QString pzFadeButton::path() const {
@@ -97,4 +98,6 @@ void pzFadeButton::paintEvent(QPaintEvent*) {
     const QSize size = iconSize();
     const QPixmap pixmap = icon().pixmap(size, QIcon::Normal, QIcon::Off);
     painter.drawPixmap(QRectF(0, 0, size.width(), size.height()), pixmap, QRectF());
+    if (pzKeyboardFocus::isShownOn(this))
+        pzKeyboardFocus::paintFrame(painter, rect(), pzKeyboardFocus::LightFrame);
 }

@@ -3,6 +3,7 @@
 // Not public API: this header may change from one version to the next.
 
 #include "pzFadeButton.h"
+#include "pzKeyboardFocus_p.h"
 #include "pzPrivate.h"
 
 #include <QColor>
@@ -19,4 +20,5 @@ public:
     QColor backColorPush = QColor(Qt::black);
     bool pushed = false;
     QTimer pushTimer;
+    pzKeyboardFocus keyboardFocus;
 };

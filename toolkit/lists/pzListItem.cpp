@@ -3,12 +3,20 @@
 #include "pzListItem_p.h"
 #include "pzPaint.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace {
 
 const QColor HoverBackground(0, 0, 0, 150);
 const QColor SeparatorColor(0, 0, 0, 50);
+
+void announceSelection(pzListItem* item) {
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(item, changed);
+    QAccessible::updateAccessibility(&event);
+}
 
 } // namespace
 
@@ -29,6 +37,7 @@ pzListItem::~pzListItem() = default;
 void pzListItem::init() {
     setIconSize(QSize(32, 32));
     connect(&d_func()->pushTimer, &QTimer::timeout, this, &pzListItem::resetPushed);
+    d_func()->keyboardFocus.attach(this);
 }
 
 bool pzListItem::entered() const {
@@ -44,14 +53,24 @@ QSize pzListItem::sizeHint() const {
     return iconSize() + QSize(2 * margin, 2 * margin);
 }
 
+bool pzListItem::isSelected() const {
+    return d_func()->selected;
+}
+
 void pzListItem::select() {
+    const bool changed = !d_func()->selected;
     d_func()->selected = true;
     update();
+    if (changed)
+        announceSelection(this);
 }
 
 void pzListItem::unselect() {
+    const bool changed = d_func()->selected;
     d_func()->selected = false;
     update();
+    if (changed)
+        announceSelection(this);
 }
 
 void pzListItem::resetPushed() {
@@ -111,6 +130,11 @@ void pzListItem::paintEvent(QPaintEvent*) {
     const QRect content = rect().adjusted(m, m, -m, -m);
     if (content.width() - size.width() > pzListItemPrivate::IconTextGap)
         paintCaption(painter, content);
+    if (pzKeyboardFocus::isShownOn(this)) {
+        const bool dark = d->selected || d->pushed || d->entered;
+        pzKeyboardFocus::paintFrame(
+            painter, rect(), dark ? pzKeyboardFocus::LightFrame : pzKeyboardFocus::DarkFrame);
+    }
 }
 
 void pzListItem::paintCaption(QPainter& painter, const QRect& content) {

@@ -20,6 +20,8 @@ public:
 
     bool entered() const;
     bool pushed() const;
+    // Whether the item is its list menu's current item.
+    bool isSelected() const;
 
     QSize sizeHint() const override;
 

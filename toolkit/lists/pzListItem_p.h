@@ -2,6 +2,7 @@
 
 // Not public API: this header may change from one version to the next.
 
+#include "pzKeyboardFocus_p.h"
 #include "pzListItem.h"
 #include "pzPrivate.h"
 
@@ -17,4 +18,5 @@ public:
     QTimer pushTimer;
     int margin = 4;
     bool selected = false;
+    pzKeyboardFocus keyboardFocus;
 };

@@ -17,6 +17,12 @@ pzFadeButton* createWindowButton(const QString& path) {
 
 } // namespace
 
+void pzBoxTopPrivate::describe(QWidget* button, const QString& words) {
+    button->setAccessibleName(words);
+    button->setAccessibleDescription(words);
+    button->setToolTip(words);
+}
+
 pzBoxTop::pzBoxTop(pzBox* box)
     : QWidget(box)
     , pzPrivatable(new pzBoxTopPrivate) {
@@ -46,6 +52,9 @@ void pzBoxTop::createButtons() {
     d->closeButton = createWindowButton(QStringLiteral(":/iconClose.png"));
     d->closeButton->setBackColor(QColor(255, 0, 0, 150));
     d->closeButton->setBackColorPush(QColor(255, 0, 0, 255));
+    pzBoxTopPrivate::describe(d->iconifyButton, tr("Minimize"));
+    pzBoxTopPrivate::describe(d->minimizeButton, tr("Maximize"));
+    pzBoxTopPrivate::describe(d->closeButton, tr("Close"));
     for (pzFadeButton* button : {d->iconifyButton, d->minimizeButton, d->closeButton})
         d->topLayout->addWidget(button, 0, Qt::AlignRight);
     d->topLayout->addSpacing(6);

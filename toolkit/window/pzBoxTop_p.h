@@ -9,6 +9,9 @@ class QHBoxLayout;
 
 class pzBoxTopPrivate : public pzPrivate {
 public:
+    // A window button's words for assistive technology and its tooltip, as on native title bars.
+    static void describe(QWidget* button, const QString& words);
+
     QHBoxLayout* topLayout = nullptr;
     pzFadeTextButton* programButton = nullptr;
     pzFadeButton* iconifyButton = nullptr;
