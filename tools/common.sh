@@ -12,6 +12,7 @@ PACKAGES=(
     xvfb xauth openbox xdotool x11-utils x11-apps x11-xserver-utils imagemagick tesseract-ocr
     dpkg-dev file desktop-file-utils appstream
     weston qt6-wayland
+    dbus at-spi2-core python3-pyatspi # the accessibility bus and a screen reader's view of it
 )
 
 ensure_packages() {
