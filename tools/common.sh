@@ -23,6 +23,7 @@ PACKAGES=(
     # The toolkit's reference (the docs target) and its Qt help file (qhelpgenerator).
     doxygen qt6-documentation-tools
     clang-format
+    dbus at-spi2-core python3-pyatspi # the accessibility bus and a screen reader's view of it
 )
 
 # Installs the packages named, by default every package of both lists.

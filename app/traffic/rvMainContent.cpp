@@ -41,6 +41,10 @@ rvMainContent::rvMainContent(QWidget* parent)
     setBackgroundBrush(QBrush(QColor(0, 0, 0, 200), Qt::SolidPattern));
     buildMap(RoadMapColumns, RoadMapRows, roadMap);
     setFrameStyle(0);
+    // Nothing in the view takes keys: Tab passes it by.
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(tr("City"));
+    setAccessibleDescription(tr("Top-down view of a city block with moving cars and pedestrians"));
     startTimers();
     setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
     createSound();

@@ -448,6 +448,69 @@ case_exit() {
     expect_quiet_stderr
 }
 
+# Keyboard and screen-reader cases: the program runs with its own session bus, on which the
+# accessibility bus is started the way a desktop session starts it for a screen reader.
+start_accessibility_bus() {
+    local tool
+    for tool in dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher; do
+        command -v "$tool" >/dev/null || {
+            echo "[$CASE] SKIP: $tool is not installed" >&2
+            exit "$SKIPPED"
+        }
+    done
+    local bus
+    bus=$(dbus-daemon --session --fork --nosyslog --print-address=1 --print-pid=1 2>"$WORK/bus.log") || {
+        echo "[$CASE] SKIP: no session bus could be started" >&2
+        exit "$SKIPPED"
+    }
+    export DBUS_SESSION_BUS_ADDRESS BUS_PID
+    { read -r DBUS_SESSION_BUS_ADDRESS; read -r BUS_PID; } <<<"$bus"
+    trap 'kill "$BUS_PID" 2>/dev/null; cleanup' EXIT
+    # Activates at-spi-bus-launcher, as the first accessibility client of a session does.
+    wait_for 10000 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress || {
+        echo "[$CASE] SKIP: the accessibility bus could not start" >&2
+        exit "$SKIPPED"
+    }
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+before_accessibility() { start_accessibility_bus; }
+before_keyboard() { start_accessibility_bus; }
+
+case_accessibility() {
+    # The system's python: one from pyenv on PATH has no pyatspi.
+    /usr/bin/python3 "$HERE/verrin_accessibility.py" "$TITLE" || fail "see the check above"
+    expect_quiet_stderr
+}
+
+# The top row of the iconify button, where its focus frame shows.
+iconify_top() { echo $((X + W - 74)) $((Y + 2)) 21 1; }
+
+case_keyboard() {
+    local area=("$((X + 175))" "$((Y + 40))" 100 250)
+    wait_for 10000 menu_readable || fail "the panel does not show its entries"
+    # At start-up the program button has focus, with no focus frame drawn.
+    # shellcheck disable=SC2046
+    darker_than 70 $(iconify_top) || fail "a focus frame shows before any key was pressed"
+    xdotool key Tab
+    # shellcheck disable=SC2046
+    wait_for 5000 brighter_than 85 $(iconify_top) || fail "Tab to the iconify button drew no focus frame"
+    screenshot focus
+    grab_now
+    local closed
+    closed=$(brightness "$WORK/now.png" "${area[@]}")
+    # Maximize, close, then the first menu entry.
+    xdotool key Tab Tab Tab Return
+    wait_for 10000 brighter_than $((closed > 70 ? closed + 10 : 80)) "${area[@]}" \
+        || fail "Return on About did not open the page"
+    screenshot about
+    xdotool key Escape
+    wait_for 10000 darker_than $((closed + 5)) "${area[@]}" || fail "Escape did not close the page"
+    xdotool key ctrl+q
+    expect_exit_within 1000
+    expect_quiet_stderr
+}
+
 # ---------------------------------------------------------------------------------------------
 
 declare -F "case_$CASE" >/dev/null || {

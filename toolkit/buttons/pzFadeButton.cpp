@@ -23,6 +23,7 @@ void pzFadeButtonPrivate::init(const QString& path) {
     q->setIcon(QIcon(path));
     q->setIconSize(pzLook::buttonSize);
     QObject::connect(&pushTimer, &QTimer::timeout, q, &pzFadeButton::resetPushed);
+    keyboardFocus.attach(q);
 }
 
 QString pzFadeButton::path() const {
@@ -91,4 +92,6 @@ void pzFadeButton::paintEvent(QPaintEvent*) {
     const QSize size = iconSize();
     const QPixmap pixmap = icon().pixmap(size, QIcon::Normal, QIcon::Off);
     painter.drawPixmap(QRectF(0, 0, size.width(), size.height()), pixmap, QRectF());
+    if (pzKeyboardFocus::isShownOn(this))
+        pzKeyboardFocus::paintFrame(painter, rect(), pzKeyboardFocus::LightFrame);
 }

@@ -3,6 +3,7 @@
 // Not public API: this header may change from one version to the next.
 
 #include "pzFadeButton.h"
+#include "pzKeyboardFocus_p.h"
 #include "pzLook_p.h"
 #include "pzPushRecord_p.h"
 
@@ -19,4 +20,5 @@ public:
     QString path;
     QColor backColor = pzLook::fadeHoverColor;
     QColor backColorPush = pzLook::pushColor;
+    pzKeyboardFocus keyboardFocus;
 };

@@ -4,11 +4,19 @@
 #include "pzLook_p.h"
 #include "pzPaint.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace {
 
 const QColor SeparatorColor(0, 0, 0, 50);
+
+void announceSelection(pzListItem* item) {
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(item, changed);
+    QAccessible::updateAccessibility(&event);
+}
 
 } // namespace
 
@@ -30,6 +38,7 @@ void pzListItemPrivate::init() {
     Q_Q(pzListItem);
     q->setIconSize(QSize(32, 32));
     QObject::connect(&pushTimer, &QTimer::timeout, q, &pzListItem::resetPushed);
+    keyboardFocus.attach(q);
 }
 
 bool pzListItem::entered() const {
@@ -45,14 +54,24 @@ QSize pzListItem::sizeHint() const {
     return iconSize() + QSize(2 * margin, 2 * margin);
 }
 
+bool pzListItem::isSelected() const {
+    return d_func()->selected;
+}
+
 void pzListItem::select() {
+    const bool changed = !d_func()->selected;
     d_func()->selected = true;
     update();
+    if (changed)
+        announceSelection(this);
 }
 
 void pzListItem::unselect() {
+    const bool changed = d_func()->selected;
     d_func()->selected = false;
     update();
+    if (changed)
+        announceSelection(this);
 }
 
 void pzListItem::resetPushed() {
@@ -96,6 +115,11 @@ void pzListItem::paintEvent(QPaintEvent*) {
     const QRect content = rect().adjusted(m, m, -m, -m);
     if (content.width() - size.width() > pzListItemPrivate::IconTextGap)
         d->paintCaption(painter, content);
+    if (pzKeyboardFocus::isShownOn(this)) {
+        const bool dark = d->selected || d->pushed || d->entered;
+        pzKeyboardFocus::paintFrame(
+            painter, rect(), dark ? pzKeyboardFocus::LightFrame : pzKeyboardFocus::DarkFrame);
+    }
 }
 
 void pzListItemPrivate::paintCaption(QPainter& painter, const QRect& content) {

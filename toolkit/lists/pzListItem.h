@@ -27,6 +27,8 @@ public:
     bool entered() const;
     /// Whether the item shows its pressed look: from the press until 100 ms after the release.
     bool pushed() const;
+    // Whether the item is its list menu's current item.
+    bool isSelected() const;
 
     /// The icon size plus a margin of 4 pixels on each side.
     QSize sizeHint() const override;

@@ -2,6 +2,7 @@
 
 // Not public API: this header may change from one version to the next.
 
+#include "pzKeyboardFocus_p.h"
 #include "pzListItem.h"
 #include "pzPushRecord_p.h"
 
@@ -20,4 +21,5 @@ public:
 
     int margin = 4;
     bool selected = false;
+    pzKeyboardFocus keyboardFocus;
 };

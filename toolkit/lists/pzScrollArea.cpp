@@ -10,6 +10,8 @@ pzScrollArea::pzScrollArea(pzScrollAreaPrivate* d, QWidget* parent)
     , pzPrivatable(d) {
     setBackgroundColor(Qt::transparent);
     setFrameStyle(QFrame::NoFrame);
+    // Tab goes straight to the widgets inside, which the area scrolls into view.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 pzScrollArea::~pzScrollArea() = default;

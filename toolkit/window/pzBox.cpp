@@ -1,10 +1,13 @@
 #include "pzBox.h"
 
 #include "pzBoxTop.h"
+#include "pzBoxTop_p.h"
 #include "pzBox_p.h"
 #include "pzDynamicWidget.h"
 #include "pzEdgeGrip.h"
 #include "pzListInterface.h"
+#include "pzListItem.h"
+#include "pzListMenu.h"
 #include "pzListWidget.h"
 #include "pzLook_p.h"
 #include "pzPaint.h"
@@ -12,10 +15,12 @@
 #include "pzSystemDrag_p.h"
 #include "pzWindowPlacement_p.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -31,7 +36,12 @@ bool pzBoxPrivate::isDragPosAllowed(const QPoint& globalPos) {
 }
 
 void pzBoxPrivate::setButtonIcon(const QString& path) {
-    boxTop->minimizeButton()->setIcon(QIcon(path));
+    pzFadeButton* button = boxTop->minimizeButton();
+    button->setIcon(QIcon(path));
+    // The restore picture shows while the window is maximized; the button's words follow it.
+    const bool restores = path == QLatin1String(":/iconMinimize.png");
+    pzBoxTopPrivate::describe(button,
+                              restores ? pzBoxTop::tr("Restore") : pzBoxTop::tr("Maximize"));
 }
 
 QRect pzBoxPrivate::restoredGeometry() const {
@@ -52,6 +62,18 @@ QList<pzSizeGrip*> pzBoxPrivate::cornerGrips() const {
 
 QList<pzEdgeGrip*> pzBoxPrivate::edgeGrips() const {
     return {edgeTop, edgeBottom, edgeLeft, edgeRight};
+}
+
+bool pzBoxPrivate::closeShownPage() {
+    auto* menu = qobject_cast<pzListMenu*>(menuPage.data());
+    pzListItem* item = menu ? menu->currentItem() : nullptr;
+    if (!item)
+        return false;
+    // Focus inside the page would otherwise wander off with the page.
+    if (item->isVisible())
+        item->setFocus(Qt::OtherFocusReason);
+    menu->unselectItem(item);
+    return true;
 }
 
 void pzBoxPrivate::placeEdgeGrips() {
@@ -124,6 +146,9 @@ void pzBoxPrivate::init() {
     normalGeometry = QRect(-1, -1, -1, -1);
     maximized = false;
     q->pzBox::setWindowIcon(QIcon(QStringLiteral(":/niraLogoWhiteSmall.png")));
+
+    auto* quit = new QShortcut(QKeySequence::Quit, q);
+    QObject::connect(quit, &QShortcut::activated, qApp, &QApplication::closeAllWindows);
 }
 
 void pzBox::setContent(QWidget* widget) {
@@ -135,7 +160,9 @@ void pzBox::setContent(QWidget* widget) {
 }
 
 void pzBox::setMenu(pzListPage* page) {
-    d_func()->panel->list()->interface()->setPage(page);
+    Q_D(pzBox);
+    d->menuPage = page;
+    d->panel->list()->interface()->setPage(page);
 }
 
 pzBoxPanel* pzBox::panel() const {
@@ -264,6 +291,13 @@ void pzBox::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton &&
         d->boxTop->geometry().contains(event->position().toPoint()))
         toggleWindow();
+}
+
+// Escape closes the page that the menu shows, when no widget inside took the key.
+void pzBox::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel) && d_func()->closeShownPage())
+        return;
+    QWidget::keyPressEvent(event);
 }
 
 void pzBox::paintEvent(QPaintEvent*) {

@@ -72,6 +72,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     /// Maximizes or restores the window.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    /// Escape closes the page shown in the side panel.
+    void keyPressEvent(QKeyEvent* event) override;
     /// Paints the black rim and the white ground inside it.
     void paintEvent(QPaintEvent* event) override;
     /// Places the content, the grips and the side handles.

@@ -23,6 +23,9 @@ pzBoxPanel::pzBoxPanel(QWidget* parent)
     d->splitter->setCollapsible(1, false);
     d->splitter->setStretchFactor(1, 1);
     d->splitter->setWidgetSize(0, pzBoxPanelPrivate::ListWidth);
+    QWidget* handle = d->splitter->handle(1);
+    handle->setAccessibleName(tr("Menu width"));
+    handle->setAccessibleDescription(tr("Drag to make the menu narrower or wider"));
     d->panelLayout->addWidget(d->splitter, 0);
 }
 

@@ -18,6 +18,12 @@ pzFadeButton* createWindowButton(const QString& path) {
 
 } // namespace
 
+void pzBoxTopPrivate::describe(QWidget* button, const QString& words) {
+    button->setAccessibleName(words);
+    button->setAccessibleDescription(words);
+    button->setToolTip(words);
+}
+
 pzBoxTop::pzBoxTop(pzBox* box)
     : QWidget(box)
     , pzPrivatable(new pzBoxTopPrivate) {
@@ -48,6 +54,9 @@ void pzBoxTopPrivate::createButtons() {
     closeButton = createWindowButton(QStringLiteral(":/iconClose.png"));
     closeButton->setBackColor(QColor(255, 0, 0, 150));
     closeButton->setBackColorPush(QColor(255, 0, 0, 255));
+    describe(iconifyButton, pzBoxTop::tr("Minimize"));
+    describe(minimizeButton, pzBoxTop::tr("Maximize"));
+    describe(closeButton, pzBoxTop::tr("Close"));
     for (pzFadeButton* button : {iconifyButton, minimizeButton, closeButton})
         topLayout->addWidget(button, 0, Qt::AlignRight);
     topLayout->addSpacing(6);

@@ -12,6 +12,8 @@ public:
     void createButtons();
     // Wires the buttons to the box's slots.
     void connectButtons();
+    // A window button's words for assistive technology and its tooltip, as on native title bars.
+    static void describe(QWidget* button, const QString& words);
 
     QHBoxLayout* topLayout = nullptr;
     pzFadeTextButton* programButton = nullptr;

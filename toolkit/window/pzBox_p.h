@@ -7,12 +7,14 @@
 
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 
 class QVBoxLayout;
 class pzBoxTop;
 class pzDynamicWidget;
 class pzEdgeGrip;
+class pzListPage;
 class pzSizeGrip;
 
 class pzBoxPrivate : public pzPrivate {
@@ -39,6 +41,8 @@ public:
     QList<pzSizeGrip*> cornerGrips() const;
     QList<pzEdgeGrip*> edgeGrips() const;
     void placeEdgeGrips();
+    // Unselects the menu's current item, which takes its page away; false if none is shown.
+    bool closeShownPage();
 
     QVBoxLayout* mainLayout = nullptr;
     pzSizeGrip* gripTopLeft = nullptr;
@@ -58,4 +62,5 @@ public:
     QRect normalGeometry = QRect(-1, -1, -1, -1);
     pzDynamicWidget* contentHolder = nullptr;
     pzBoxTop* boxTop = nullptr;
+    QPointer<pzListPage> menuPage;
 };

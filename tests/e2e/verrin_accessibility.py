@@ -1,0 +1,117 @@
+#!/usr/bin/python3
+"""Reads the running verrin program through the accessibility bus, as a screen reader does,
+and checks the names, roles and states it shows and that each action does what it says.
+
+Usage: verrin_accessibility.py <window title>
+Exit status: 0 passed, 1 failed, 77 skipped (no pyatspi)."""
+import sys
+import time
+
+try:
+    import pyatspi
+except ImportError:
+    print("SKIP: python3-pyatspi is not installed", file=sys.stderr)
+    sys.exit(77)
+
+TITLE = sys.argv[1]
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_until(what, condition, limit=10.0):
+    deadline = time.monotonic() + limit
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            fail(what)
+        time.sleep(0.05)
+
+
+def nodes(node):
+    yield node
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            yield from nodes(child)
+
+
+def program():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for index in range(desktop.childCount):
+        app = desktop.getChildAtIndex(index)
+        if app is not None and app.name == "verrin":
+            return app
+    return None
+
+
+def find(role, name):
+    for node in nodes(APP):
+        if node.getRoleName() == role and node.name == name:
+            return node
+    return None
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def showing(role, name):
+    node = find(role, name)
+    return node is not None and has(node, pyatspi.STATE_SHOWING)
+
+
+def act(node, action):
+    actions = node.queryAction()
+    names = [actions.getName(index) for index in range(actions.nActions)]
+    if action not in names:
+        fail(f"{node.getRoleName()} {node.name!r} offers {names}, not {action}")
+    actions.doAction(names.index(action))
+
+
+APP = wait_until("the program does not show on the accessibility bus", program)
+frame = wait_until("no frame named by the title", lambda: find("frame", TITLE))
+
+# The window holds the content, the title bar and the panel; the grips stay out of the tree.
+if frame.childCount != 3:
+    fail(f"the window has {frame.childCount} children, expected 3 without the grips")
+
+for name in ("Minimize", "Maximize", "Close"):
+    button = find("push button", name)
+    if button is None or button.description != name:
+        fail(f"no push button named and described {name!r}")
+
+city = find("filler", "City")
+if city is None or not city.description:
+    fail("the city view has no name and description")
+
+programButton = find("check box", TITLE)
+if programButton is None or not has(programButton, pyatspi.STATE_CHECKED):
+    fail("the program button is not named by the title, checked while the panel is open")
+
+act(find("push button", "Maximize"), "Press")
+wait_until("Press on Maximize did not turn it into Restore", lambda: find("push button", "Restore"))
+act(find("push button", "Restore"), "Press")
+wait_until("Press on Restore did not turn it back", lambda: find("push button", "Maximize"))
+
+act(programButton, "Toggle")
+wait_until("Toggle did not close the panel", lambda: not showing("push button", "About"))
+if has(programButton, pyatspi.STATE_CHECKED):
+    fail("the program button stayed checked with the panel closed")
+act(programButton, "Toggle")
+wait_until("Toggle did not open the panel", lambda: showing("push button", "About"))
+
+about = find("push button", "About")
+act(about, "Press")
+wait_until("Press on About did not select it", lambda: has(about, pyatspi.STATE_SELECTED))
+portrait = wait_until("the About page shows no portrait", lambda: find("image", "Portrait"))
+if not portrait.description:
+    fail("the portrait has no description")
+act(about, "Press")
+wait_until("the second Press did not unselect About", lambda: not has(about, pyatspi.STATE_SELECTED))
+wait_until("the About page stayed", lambda: not showing("image", "Portrait"))
+print("accessibility checks passed")

@@ -1,0 +1,78 @@
+#include "pzKeyboardFocus_p.h"
+
+#include <QAbstractButton>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+const QColor pzKeyboardFocus::LightFrame(255, 255, 255, 220);
+const QColor pzKeyboardFocus::DarkFrame(0, 0, 0, 180);
+bool pzKeyboardFocus::keyboardInUse = false;
+
+namespace {
+
+constexpr int FrameWidth = 1;
+
+bool isActivationKey(const QKeyEvent* event) {
+    const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    return returnKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+void pzKeyboardFocus::attach(QAbstractButton* button) {
+    button->installEventFilter(this);
+}
+
+bool pzKeyboardFocus::isShownOn(const QWidget* widget) {
+    return keyboardInUse && widget->hasFocus();
+}
+
+void pzKeyboardFocus::paintFrame(QPainter& painter, const QRect& rect, const QColor& color) {
+    painter.save();
+    painter.setPen(QPen(color, FrameWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect).adjusted(0.5 * FrameWidth, 0.5 * FrameWidth, -0.5 * FrameWidth,
+                                           -0.5 * FrameWidth));
+    painter.restore();
+}
+
+bool pzKeyboardFocus::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = static_cast<QAbstractButton*>(watched);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+            keyboardInUse = true;
+            break;
+        case Qt::MouseFocusReason:
+            keyboardInUse = false;
+            break;
+        default:
+            break;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        keyboardInUse = false;
+        button->update();
+        break;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space || isActivationKey(key)) {
+            keyboardInUse = true;
+            button->update();
+        }
+        if (isActivationKey(key)) {
+            if (!key->isAutoRepeat())
+                button->click();
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}

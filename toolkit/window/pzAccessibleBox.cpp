@@ -1,0 +1,63 @@
+#include "pzAccessibleBox_p.h"
+
+#include "pzAccessibleButton_p.h"
+#include "pzEdgeGrip.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QSizeGrip>
+
+pzAccessibleBox::pzAccessibleBox(QWidget* box)
+    : QAccessibleWidget(box, QAccessible::Window) {}
+
+QList<QWidget*> pzAccessibleBox::shownChildren() const {
+    QList<QWidget*> children;
+    for (QObject* object : widget()->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (child && !child->isWindow() && !qobject_cast<QSizeGrip*>(child) &&
+            !qobject_cast<pzEdgeGrip*>(child))
+            children.append(child);
+    }
+    return children;
+}
+
+int pzAccessibleBox::childCount() const {
+    return int(shownChildren().size());
+}
+
+QAccessibleInterface* pzAccessibleBox::child(int index) const {
+    const QList<QWidget*> children = shownChildren();
+    if (index < 0 || index >= children.size())
+        return nullptr;
+    return QAccessible::queryAccessibleInterface(children.at(index));
+}
+
+int pzAccessibleBox::indexOfChild(const QAccessibleInterface* child) const {
+    if (!child)
+        return -1;
+    return int(shownChildren().indexOf(qobject_cast<QWidget*>(child->object())));
+}
+
+QAccessibleInterface* pzAccessibleBox::factory(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("pzBox"))
+        return new pzAccessibleBox(widget);
+    // A holder, not a window frame: QFrame's own role would read as one.
+    if (className == QLatin1String("pzDynamicWidget"))
+        return new QAccessibleWidget(widget, QAccessible::Client);
+    if (className == QLatin1String("pzFadeButton") || className == QLatin1String("pzListItem"))
+        return new pzAccessibleButton(static_cast<QAbstractButton*>(widget));
+    return nullptr;
+}
+
+namespace {
+
+void installAccessibleFactory() {
+    QAccessible::installFactory(pzAccessibleBox::factory);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installAccessibleFactory)
