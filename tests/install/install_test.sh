@@ -54,7 +54,7 @@ packages="$work/debian"
     tail -n 40 "$work/package.log" >&2
     exit 1
 }
-lintian --fail-on error --no-tag-display-limit "$packages"/verrin_*.changes
+lintian --fail-on error --tag-display-limit 0 "$packages"/verrin_*.changes
 root="$work/root"
 for name in libpztools1 libpztools-dev verrin; do
     dpkg-deb -x "$packages/${name}"_*.deb "$root"
