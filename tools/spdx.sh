@@ -34,7 +34,11 @@ tree_files() {
 # The path globs of REUSE.toml's annotations, as extended regular expressions.
 annotated_patterns() {
     [ -f "$ROOT/REUSE.toml" ] || return 0
-    grep -E '^[[:space:]]*path[[:space:]]*=' "$ROOT/REUSE.toml" | grep -oE '"[^"]+"' | tr -d '"' \
+    # A path is one string or an array of them, which may span lines.
+    awk '/^[[:space:]]*path[[:space:]]*=/ { inside = 1 }
+        inside { print }
+        /\]|^[[:space:]]*path[[:space:]]*=[[:space:]]*"/ { inside = 0 }' "$ROOT/REUSE.toml" \
+        | grep -oE '"[^"]+"' | tr -d '"' \
         | sed -e 's/[.+^$()|]/\\&/g' -e 's/\*\*/\x01/g' -e 's/\*/[^\/]*/g' -e 's/\x01/.*/g' \
             -e 's/^/^/' -e 's/$/$/'
 }

@@ -57,13 +57,18 @@ packages="$work/debian"
     tail -n 40 "$work/package.log" >&2
     exit 1
 }
-lintian --fail-on error --no-tag-display-limit "$packages"/verrin_*.changes
+lintian --fail-on error --tag-display-limit 0 "$packages"/verrin_*.changes
 root="$work/root"
 for name in libpztools1 libpztools-dev verrin; do
     dpkg-deb -x "$packages/${name}"_*.deb "$root"
 done
 dpkg-deb -f "$packages"/verrin_*.deb Depends | grep -q "libpztools1 (>= 1.0"
 dpkg-deb -f "$packages"/libpztools-dev_*.deb Depends | grep -q "libpztools1 (= 1.0"
+# The package build makes the reference documentation where the project has it and Doxygen runs.
+if [ -f "$source/docs/CMakeLists.txt" ] && command -v doxygen >/dev/null; then
+    test -f "$root/usr/share/doc/libpztools-dev/html/index.html"
+    test -f "$root/usr/share/qt6/doc/pzTools.qch"
+fi
 libdir=$(dirname "$(find "$root/usr/lib" -name libpzTools.so)")
 export LD_LIBRARY_PATH="$libdir"
 
