@@ -97,6 +97,8 @@ void pzListItem::setHoverLook(bool hovered) {
 void pzListItem::paintEvent(QPaintEvent*) {
     Q_D(pzListItem);
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     if (d->selected || d->pushed)
         paint.drawRect(rect(), Qt::black);

@@ -134,7 +134,9 @@ void pzBox::setContent(QWidget* widget) {
 }
 
 void pzBox::setMenu(pzListPage* page) {
-    d_func()->panel->list()->interface()->setPage(page);
+    Q_D(pzBox);
+    if (d->panel && d->panel->list())
+        d->panel->list()->interface()->setPage(page);
 }
 
 pzBoxPanel* pzBox::panel() const {
@@ -147,18 +149,24 @@ bool pzBox::isMaximized() const {
 
 void pzBox::showPanel() {
     Q_D(pzBox);
+    if (!d->panel)
+        return;
     d->panel->setVisible(true);
     d->mainLayout->setStretchFactor(d->boxTop, 0);
 }
 
 void pzBox::hidePanel() {
     Q_D(pzBox);
+    if (!d->panel)
+        return;
     d->panel->setVisible(false);
     d->mainLayout->setStretchFactor(d->boxTop, 1);
 }
 
 void pzBox::togglePanel() {
     Q_D(pzBox);
+    if (!d->panel)
+        return;
     if (d->panel->isHidden()) {
         d->boxTop->programButton()->setChecked(true);
         showPanel();
@@ -177,7 +185,9 @@ void pzBox::toggleWindow() {
 
 void pzBox::setTitle(const QString& title) {
     setWindowTitle(title);
-    d_func()->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") + title +
+    // Escaped: the label reads markup, and a title is only ever text.
+    d_func()->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") +
+                                               title.toHtmlEscaped() +
                                                QStringLiteral("</B></font>"));
 }
 
@@ -268,6 +278,8 @@ void pzBox::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void pzBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     paint.drawRect(QRect(0, 0, width(), height()), Qt::black);
     paint.drawRect(QRect(2, 2, width() - 4, height() - 4), Qt::white);

@@ -77,6 +77,8 @@ pzFadeButton* pzBoxTop::closeButton() const {
 
 void pzBoxTop::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     paint.drawRect(rect(), QColor(0, 0, 0, 150));
 }

@@ -13,6 +13,8 @@ pzSplitterHandle::~pzSplitterHandle() = default;
 
 void pzSplitterHandle::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     paint.drawRect(rect(), QColor(0, 0, 0, 150));
 }
