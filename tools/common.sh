@@ -12,6 +12,7 @@ PACKAGES=(
     xvfb xauth openbox xdotool x11-utils x11-apps x11-xserver-utils imagemagick tesseract-ocr
     dpkg-dev file desktop-file-utils appstream
     weston qt6-wayland
+    qt6-gtk-platformtheme # QT_QPA_PLATFORMTHEME=gtk3 runs, whose start-up leak tools/lsan.supp names
 )
 
 ensure_packages() {
