@@ -23,6 +23,7 @@ PACKAGES=(
     # The toolkit's reference (the docs target) and its Qt help file (qhelpgenerator).
     doxygen qt6-documentation-tools
     clang-format
+    qt6-gtk-platformtheme # QT_QPA_PLATFORMTHEME=gtk3 runs, whose start-up leak tools/lsan.supp names
     dbus at-spi2-core python3-pyatspi # the accessibility bus and a screen reader's view of it
 )
 

@@ -5,6 +5,7 @@
 #include "rvMainPage_p.h"
 
 #include <QApplication>
+#include <QPointer>
 
 rvMainPage::rvMainPage(QObject* parent)
     : pzListMenu(parent)
@@ -25,7 +26,7 @@ void rvMainPage::createPage() {
 
     d->exitItem = new pzListItem(QIcon(QStringLiteral(":/exit.png")), tr("Exit"), nullptr);
     addItem(d->exitItem, nullptr);
-    connect(d->exitItem, &QAbstractButton::clicked, qApp, &QApplication::closeAllWindows);
+    connect(d->exitItem.data(), &QAbstractButton::clicked, qApp, &QApplication::closeAllWindows);
 }
 
 void rvMainPage::deletePage() {
@@ -34,8 +35,14 @@ void rvMainPage::deletePage() {
 
 void rvMainPage::showAbout() {
     Q_D(rvMainPage);
-    if (currentItem() == d->aboutItem)
+    if (currentItem() == d->aboutItem) {
         unselectItem(d->aboutItem);
-    else
-        selectItem(d->aboutItem, new rvAbout(nullptr));
+        return;
+    }
+    // The menu refuses an item it no longer lists, and a menu in no panel hands the page to
+    // no one: a page that nobody took is not kept.
+    QPointer<rvAbout> page = new rvAbout(nullptr);
+    selectItem(d->aboutItem, page);
+    if (page && !page->parent())
+        delete page;
 }

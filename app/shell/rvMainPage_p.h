@@ -4,10 +4,12 @@
 
 #include "rvMainPage.h"
 
-class pzListItem;
+#include "pzListItem.h"
+
+#include <QPointer>
 
 // The entries belong to the list widget that shows them, not to this record.
 struct rvMainPagePrivate : rvRecord {
-    pzListItem* aboutItem = nullptr;
-    pzListItem* exitItem = nullptr;
+    QPointer<pzListItem> aboutItem;
+    QPointer<pzListItem> exitItem;
 };

@@ -17,7 +17,11 @@ rvEntity::rvEntity(Handle record, QGraphicsItem* parent)
     d->clock.start();
 }
 
-rvEntity::~rvEntity() = default;
+rvEntity::~rvEntity() {
+    Q_D(rvEntity);
+    if (d->generatorList)
+        d->generatorList->removeOne(this);
+}
 
 QRectF rvEntity::boundingRect() const {
     Q_D(const rvEntity);

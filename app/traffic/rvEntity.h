@@ -48,5 +48,8 @@ protected:
     void leaveIfOutside();
 
 private:
+    // Links each entity it makes to its list.
+    friend class rvGenerator;
+
     RV_DECLARE_PRIVATE(rvEntity)
 };

@@ -9,6 +9,7 @@
 
 #include <QPixmap>
 #include <QPointF>
+#include <QVector>
 
 struct rvEntityPrivate : rvRecord {
     int direction = rvDirection::Up;
@@ -16,4 +17,7 @@ struct rvEntityPrivate : rvRecord {
     rvClock clock;            // since the previous movement step
     QPixmap pixmap;
     bool finished = false; // never cleared
+    // The list of the generator that made the entity, which forgets it when it is deleted by
+    // anyone else (QGraphicsScene::clear(), the scene's destructor).
+    QVector<rvEntity*>* generatorList = nullptr;
 };

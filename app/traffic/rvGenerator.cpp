@@ -1,6 +1,7 @@
 #include "rvGenerator.h"
 
 #include "rvEntity.h"
+#include "rvEntity_p.h"
 #include "rvGenerator_p.h"
 #include "rvRandom.h"
 
@@ -9,7 +10,11 @@ rvGenerator::rvGenerator(Handle record, QObject* parent)
     , rvPrivatable(record) {}
 
 // The entities stay in the scene, which deletes them with itself.
-rvGenerator::~rvGenerator() = default;
+rvGenerator::~rvGenerator() {
+    Q_D(rvGenerator);
+    for (rvEntity* entity : std::as_const(d->entities))
+        entity->d_func()->generatorList = nullptr;
+}
 
 int rvGenerator::direction() const {
     Q_D(const rvGenerator);
@@ -64,6 +69,8 @@ void rvGenerator::sweep() {
             return false;
         if (entity->scene())
             entity->scene()->removeItem(entity);
+        // Unlinked first: the list is being walked.
+        entity->d_func()->generatorList = nullptr;
         delete entity;
         return true;
     });
@@ -78,4 +85,5 @@ void rvGenerator::spawn() {
     entity->setPosition(placement);
     entity->setPos(placement);
     d->entities.append(entity);
+    entity->d_func()->generatorList = &d->entities;
 }

@@ -6,9 +6,11 @@
 
 #include "rvRoadMap.h"
 
+#include <QPointer>
+
 struct rvGeneratorPrivate : rvRecord {
     int direction = rvDirection::Up; // given to every new entity
     QRectF geometry;                 // new entities are centred on it
-    QGraphicsScene* scene = nullptr;
-    QVector<rvEntity*> entities; // oldest first; owned
+    QPointer<QGraphicsScene> scene;  // may be destroyed before the generator
+    QVector<rvEntity*> entities;     // oldest first; owned, each linked back to this list
 };

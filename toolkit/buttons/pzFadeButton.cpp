@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QPainter>
+#include <QStyle>
 
 pzFadeButton::pzFadeButton(const QString& path, QWidget* parent)
     : pzFadeButton(*new pzFadeButtonPrivate, path, parent) {}
@@ -83,15 +84,19 @@ void pzFadeButton::leaveEvent(QEvent*) {
 void pzFadeButton::paintEvent(QPaintEvent*) {
     Q_D(pzFadeButton);
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     if (isChecked() || d->pushed)
         paint.drawRect(rect(), d->backColorPush);
     else if (d->entered)
         paint.drawRect(rect(), d->backColor);
 
+    // At the leading edge, as the text button's layout mirrors its label from right to left.
     const QSize size = iconSize();
+    const QRect iconRect = QStyle::visualRect(layoutDirection(), rect(), QRect(QPoint(0, 0), size));
     const QPixmap pixmap = icon().pixmap(size, QIcon::Normal, QIcon::Off);
-    painter.drawPixmap(QRectF(0, 0, size.width(), size.height()), pixmap, QRectF());
+    painter.drawPixmap(QRectF(iconRect), pixmap, QRectF());
     if (pzKeyboardFocus::isShownOn(this))
         pzKeyboardFocus::paintFrame(painter, rect(), pzKeyboardFocus::LightFrame);
 }

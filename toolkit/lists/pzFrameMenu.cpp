@@ -36,6 +36,12 @@ void pzFrameMenu::setWidget(QWidget* widget) {
     Q_D(pzFrameMenu);
     d->dynamicWidget->setWidget(widget);
     resize(widget->width() + d->margin, widget->height() + d->margin);
+    // Deleted elsewhere, the widget leaves no shadow around nothing.
+    connect(widget, &QObject::destroyed, this, [this, widget] {
+        const QWidget* shown = this->widget();
+        if (!shown || shown == widget)
+            resize(0, 0);
+    });
 }
 
 QWidget* pzFrameMenu::takeWidget() {
@@ -53,6 +59,8 @@ void pzFrameMenu::paintEvent(QPaintEvent*) {
     const QColor shadow = pzLook::barColor;
     const int m = d->margin;
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     paint.drawRect(QRect(width() - m, 0, m, height()), shadow);
     paint.drawRect(QRect(0, height() - m, width() - m, m), shadow);

@@ -22,7 +22,8 @@ void pzItemList::addWidget(QWidget* widget, int stretch, Qt::Alignment alignment
 
 void pzItemList::insertWidget(unsigned int index, QWidget* widget, int stretch,
                               Qt::Alignment alignment) {
-    if (!widget)
+    // A widget in the layout twice would be deleted twice by it.
+    if (!widget || mBoxLayout->indexOf(widget) >= 0)
         return;
     if (size() < index) {
         addWidget(widget, stretch, alignment);

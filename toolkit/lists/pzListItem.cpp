@@ -101,6 +101,8 @@ void pzListItem::leaveEvent(QEvent*) {
 void pzListItem::paintEvent(QPaintEvent*) {
     Q_D(pzListItem);
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     if (d->selected || d->pushed)
         paint.drawRect(rect(), pzLook::pushColor);

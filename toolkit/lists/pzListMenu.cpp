@@ -27,6 +27,11 @@ void pzListMenu::removeItem(pzListItem* item) {
     if (at < 0)
         return;
     d->items.remove(at);
+    if (d->currentItem == item) {
+        item->unselect();
+        d->currentItem = nullptr;
+        emit deleteWidget();
+    }
     disconnect(item, nullptr, this, nullptr);
     emit removeWidget(item);
 }

@@ -15,6 +15,8 @@ pzMenu::pzMenu(pzScrollArea* area, QWidget* parent)
     d->pageArea = area;
     d->frameMenu = new pzFrameMenu;
     d->frameMenu->setObjectName(QStringLiteral("frameMenu"));
+    // A new or re-created page starts with nothing selected, so nothing may stay shown.
+    connect(d->menuInterface, &pzListInterface::deleteAll, this, &pzMenu::deleteWidget);
     if (area) {
         area->setWidget(d->frameMenu);
     } else {

@@ -162,7 +162,8 @@ void pzBox::setContent(QWidget* widget) {
 void pzBox::setMenu(pzListPage* page) {
     Q_D(pzBox);
     d->menuPage = page;
-    d->panel->list()->interface()->setPage(page);
+    if (d->panel && d->panel->list())
+        d->panel->list()->interface()->setPage(page);
 }
 
 pzBoxPanel* pzBox::panel() const {
@@ -175,18 +176,24 @@ bool pzBox::isMaximized() const {
 
 void pzBox::showPanel() {
     Q_D(pzBox);
+    if (!d->panel)
+        return;
     d->panel->setVisible(true);
     d->mainLayout->setStretchFactor(d->boxTop, 0);
 }
 
 void pzBox::hidePanel() {
     Q_D(pzBox);
+    if (!d->panel)
+        return;
     d->panel->setVisible(false);
     d->mainLayout->setStretchFactor(d->boxTop, 1);
 }
 
 void pzBox::togglePanel() {
     Q_D(pzBox);
+    if (!d->panel)
+        return;
     if (d->panel->isHidden()) {
         d->boxTop->programButton()->setChecked(true);
         showPanel();
@@ -205,7 +212,9 @@ void pzBox::toggleWindow() {
 
 void pzBox::setTitle(const QString& title) {
     setWindowTitle(title);
-    d_func()->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") + title +
+    // Escaped: the label reads markup, and a title is only ever text.
+    d_func()->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") +
+                                               title.toHtmlEscaped() +
                                                QStringLiteral("</B></font>"));
 }
 
@@ -302,6 +311,8 @@ void pzBox::keyPressEvent(QKeyEvent* event) {
 
 void pzBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     paint.drawRect(QRect(0, 0, width(), height()), pzLook::rimColor);
     const int rim = pzLook::rimWidth;

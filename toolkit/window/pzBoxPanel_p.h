@@ -5,6 +5,8 @@
 #include "pzBoxPanel.h"
 #include "pzPrivate.h"
 
+#include <QPointer>
+
 class QVBoxLayout;
 class pzMenu;
 class pzScrollArea;
@@ -16,6 +18,7 @@ public:
 
     QVBoxLayout* panelLayout = nullptr;
     pzSplitter* splitter = nullptr;
-    pzMenu* list = nullptr;
+    // Tracked: a user may delete the list, and the panel then hands out none.
+    QPointer<pzMenu> list;
     pzScrollArea* pageArea = nullptr;
 };

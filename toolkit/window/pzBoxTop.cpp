@@ -87,6 +87,8 @@ pzFadeButton* pzBoxTop::closeButton() const {
 
 void pzBoxTop::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     paint.drawRect(rect(), pzLook::barColor);
 }

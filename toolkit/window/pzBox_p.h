@@ -57,7 +57,8 @@ public:
     QPoint lastDragPos = noDragPos();
     // The window system is asked once per press to take the move over.
     bool systemMovePending = false;
-    pzBoxPanel* panel = nullptr;
+    // Tracked: a user may delete the panel, and the box then goes on without one.
+    QPointer<pzBoxPanel> panel;
     bool maximized = false;
     QRect normalGeometry = QRect(-1, -1, -1, -1);
     pzDynamicWidget* contentHolder = nullptr;

@@ -46,8 +46,9 @@ void pzEdgeGripPrivate::updateMask() {
     pzEdgeGrip* q = q_func();
     const QWidget* window = q->window();
     QRegion region(q->rect());
+    // A widget that has left the grip's window since it was given has no place to cut out.
     for (const QPointer<QWidget>& widget : clearOf)
-        if (widget && !widget->isHidden())
+        if (widget && !widget->isHidden() && widget->window() == window)
             region -=
                 QRect(q->mapFrom(window, widget->mapTo(window, QPoint(0, 0))), widget->size());
     if (region == QRegion(q->rect()))
@@ -59,6 +60,9 @@ void pzEdgeGripPrivate::updateMask() {
 pzEdgeGrip::pzEdgeGrip(Qt::Edge edge, QWidget* parent)
     : QWidget(parent)
     , pzPrivatable(new pzEdgeGripPrivate) {
+    // Any other value leaves the grip without a side: it then takes no presses.
+    if (!pzEdgeGripPrivate::isSide(edge))
+        return;
     d_func()->edge = edge;
     const bool horizontal = edge == Qt::TopEdge || edge == Qt::BottomEdge;
     setCursor(horizontal ? Qt::SizeVerCursor : Qt::SizeHorCursor);
@@ -72,6 +76,8 @@ Qt::Edge pzEdgeGrip::edge() const {
 
 void pzEdgeGrip::keepClearOf(QWidget* widget) {
     Q_D(pzEdgeGrip);
+    if (!widget || d->clearOf.contains(widget))
+        return;
     d->clearOf.append(widget);
     widget->installEventFilter(this);
     d->updateMask();
@@ -79,7 +85,8 @@ void pzEdgeGrip::keepClearOf(QWidget* widget) {
 
 void pzEdgeGrip::mousePressEvent(QMouseEvent* event) {
     Q_D(pzEdgeGrip);
-    if (event->button() != Qt::LeftButton || pzSystemDrag::start(this, d->edge))
+    if (event->button() != Qt::LeftButton || !pzEdgeGripPrivate::isSide(d->edge) ||
+        pzSystemDrag::start(this, d->edge))
         return;
     QWidget* window = this->window();
     d->resizing = true;
@@ -114,6 +121,7 @@ bool pzEdgeGrip::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Resize:
     case QEvent::Show:
     case QEvent::Hide:
+    case QEvent::ParentChange:
         d_func()->updateMask();
         break;
     default:

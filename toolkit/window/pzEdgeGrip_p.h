@@ -14,11 +14,16 @@ class pzEdgeGripPrivate : public pzPrivate {
     PZ_DECLARE_PUBLIC(pzEdgeGrip)
 
 public:
+    static bool isSide(int edge) {
+        return edge == Qt::TopEdge || edge == Qt::BottomEdge || edge == Qt::LeftEdge ||
+               edge == Qt::RightEdge;
+    }
     // The window's geometry once its edge follows the pointer from the press to `globalPos`.
     QRect resizedGeometry(const QPoint& globalPos) const;
     void updateMask();
 
-    Qt::Edge edge = Qt::RightEdge;
+    // None while the grip was given no valid side.
+    Qt::Edge edge = Qt::Edge(0);
     bool resizing = false;
     QPoint pressPos;
     QRect startGeometry;

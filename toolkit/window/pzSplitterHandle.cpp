@@ -14,6 +14,8 @@ pzSplitterHandle::~pzSplitterHandle() = default;
 
 void pzSplitterHandle::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!painter.isActive())
+        return;
     pzPaint paint(painter);
     paint.drawRect(rect(), pzLook::barColor);
 }

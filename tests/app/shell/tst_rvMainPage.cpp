@@ -44,6 +44,7 @@ private slots:
     void notCreatedUntilAsked();
     void createPageAddsAboutThenExit();
     void aboutTogglesAFreshPage();
+    void refusedAboutPageIsNotKept();
     void exitClosesAllWindows();
     void deletePageLeavesEntries();
 };
@@ -105,6 +106,19 @@ void tst_rvMainPage::aboutTogglesAFreshPage() {
     QCOMPARE(shown.size(), 2);
     QVERIFY(qobject_cast<rvAbout*>(shown.at(1).at(0).value<QWidget*>()));
     QVERIFY(host.shown);
+}
+
+// Before the entries exist, or once "About" is no longer listed, the menu refuses the item.
+void tst_rvMainPage::refusedAboutPageIsNotKept() {
+    rvMainPage page;
+    PageHost host(page);
+    page.showAbout();
+    page.createPage();
+    page.removeItem(host.items.at(0));
+    page.showAbout();
+    QVERIFY(!page.currentItem());
+    for (QWidget* widget : QApplication::allWidgets())
+        QVERIFY(!qobject_cast<rvAbout*>(widget));
 }
 
 void tst_rvMainPage::exitClosesAllWindows() {

@@ -25,6 +25,7 @@ private slots:
     void sweepKeepsTheOrderOfTheOthers();
     void directionAppliesToLaterEntitiesOnly();
     void deletingTheGeneratorLeavesItsEntities();
+    void forgetsEntitiesDeletedWithTheScene();
 
 private:
     std::unique_ptr<rvGenerator> makeGenerator(bool cars, int direction, const QRectF& geometry);
@@ -209,6 +210,21 @@ void tst_rvGenerator::deletingTheGeneratorLeavesItsEntities() {
     fill(*generator, 3);
     generator.reset();
     QCOMPARE(mScene->items().size(), 3);
+}
+
+// Cleared or destroyed first, the scene takes the entities along; updates go on safely.
+void tst_rvGenerator::forgetsEntitiesDeletedWithTheScene() {
+    auto generator = makeGenerator(false, 2, QRectF(320, 0, 64, 64));
+    fill(*generator, 3);
+    mScene->clear();
+    QVERIFY(generator->entities().isEmpty());
+    fill(*generator, 2);
+    delete mScene;
+    mScene = nullptr;
+    QVERIFY(generator->entities().isEmpty());
+    QCOMPARE(generator->scene(), nullptr);
+    generator->update();
+    QVERIFY(generator->entities().isEmpty());
 }
 
 QTEST_MAIN(tst_rvGenerator)

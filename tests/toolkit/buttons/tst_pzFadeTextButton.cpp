@@ -30,6 +30,7 @@ private slots:
     void leaveRestoresArrowWhateverWasSet();
     void richTextKeepsItsMarkup();
     void keepsTheFadeButtonLooks();
+    void rightToLeftIconLeadsAtTheRight();
 };
 
 void tst_pzFadeTextButton::defaultButtonHasNoIconAndPlaceholderText() {
@@ -117,6 +118,22 @@ void tst_pzFadeTextButton::keepsTheFadeButtonLooks() {
     const QImage image = button.grab().toImage();
     QCOMPARE(image.pixelColor(2, 2), QColor(Qt::black));
     QCOMPARE(image.pixelColor(58, 2), QColor(Qt::black));
+}
+
+// Mirrored with its label, the icon stays clear of the text.
+void tst_pzFadeTextButton::rightToLeftIconLeadsAtTheRight() {
+    QWidget host;
+    host.setLayoutDirection(Qt::RightToLeft);
+    QPixmap white(22, 22);
+    white.fill(Qt::white);
+    pzFadeTextButton button(QString(), QStringLiteral("Caption"), &host);
+    button.setIcon(QIcon(white));
+    button.resize(button.minimumSizeHint().width(), 22);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    const QRect icon(button.width() - 22, 0, 22, 22);
+    QVERIFY(!labelOf(button)->geometry().intersects(icon));
+    QCOMPARE(button.grab().toImage().pixelColor(icon.center()), QColor(Qt::white));
 }
 
 QTEST_MAIN(tst_pzFadeTextButton)

@@ -1,6 +1,10 @@
 #include "pzPaint.h"
 
+#include "pzBox.h"
+#include "pzListItem.h"
+
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
 
@@ -27,6 +31,13 @@ int distance(QRgb a, const QColor& b) {
     return qAbs(qRed(a) - b.red()) + qAbs(qGreen(a) - b.green()) + qAbs(qBlue(a) - b.blue());
 }
 
+QStringList inactivePainterWarnings;
+
+void collectInactivePainterWarnings(QtMsgType, const QMessageLogContext&, const QString& text) {
+    if (text.contains(QLatin1String("not active")))
+        inactivePainterWarnings.append(text);
+}
+
 } // namespace
 
 class tst_pzPaint : public QObject {
@@ -40,6 +51,7 @@ private slots:
     void drawTextElidedFitsAndUsesThePen();
     void gradientsRunAcrossTheirAxis_data();
     void gradientsRunAcrossTheirAxis();
+    void paintHandlersStopAtAnInactivePainter();
 };
 
 void tst_pzPaint::drawRectFillsExactlyTheRectangle_data() {
@@ -192,6 +204,22 @@ void tst_pzPaint::gradientsRunAcrossTheirAxis() {
     QVERIFY(distance(at(9, 0), second) > 0);
     QCOMPARE(image.pixel(rect.left() - 1, rect.top()), Background);
     QCOMPARE(image.pixel(rect.right() + 1, rect.bottom() + 1), Background);
+}
+
+// A paint event outside the widget's own painting leaves its painter unable to begin, as an
+// unusable device does: every toolkit handler then stops without drawing through it.
+void tst_pzPaint::paintHandlersStopAtAnInactivePainter() {
+    pzBox box;
+    pzListItem item(QIcon(), QStringLiteral("Item"), &box);
+    QList<QWidget*> widgets = box.findChildren<QWidget*>();
+    widgets.append(&box);
+    const QtMessageHandler previous = qInstallMessageHandler(collectInactivePainterWarnings);
+    for (QWidget* widget : std::as_const(widgets)) {
+        QPaintEvent event(widget->rect());
+        QCoreApplication::sendEvent(widget, &event);
+    }
+    qInstallMessageHandler(previous);
+    QCOMPARE(inactivePainterWarnings, QStringList());
 }
 
 QTEST_MAIN(tst_pzPaint)

@@ -33,6 +33,7 @@ private slots:
     void resizeByHandResizesTheHolder();
     void takeWidgetEmpties();
     void nullWidgetChangesNothing();
+    void widgetDeletedElsewhereLeavesNoShadow();
     void shadowFollowsTheFrameMenu_data();
     void shadowFollowsTheFrameMenu();
 };
@@ -97,6 +98,16 @@ void tst_pzFrameMenu::nullWidgetChangesNothing() {
     frame.setWidget(nullptr);
     QCOMPARE(frame.widget(), inner);
     QCOMPARE(frame.QWidget::size(), QSize(12, 12));
+}
+
+void tst_pzFrameMenu::widgetDeletedElsewhereLeavesNoShadow() {
+    pzFrameMenu frame;
+    auto* widget = new QWidget;
+    widget->resize(50, 40);
+    frame.setWidget(widget);
+    delete widget;
+    QVERIFY(!frame.widget());
+    QCOMPARE(frame.size(), QSize(0, 0));
 }
 
 void tst_pzFrameMenu::shadowFollowsTheFrameMenu_data() {

@@ -60,6 +60,7 @@ private slots:
     void clearEmptiesEverything();
     void deletedWidgetLeavesTheVector();
     void nullsAreRefused();
+    void widgetAlreadyInTheListIsRefused();
     void forwardingGoesThroughTheVirtuals();
     void entriesTouch_data();
     void entriesTouch();
@@ -246,6 +247,16 @@ void tst_pzItemList::nullsAreRefused() {
     list.removeWidget(nullptr);
     QCOMPARE(list.size(), 1u);
     QCOMPARE(list.widgetVector().size(), 1);
+}
+
+void tst_pzItemList::widgetAlreadyInTheListIsRefused() {
+    pzItemVList list;
+    QWidget* a = fixedWidget("a");
+    list.addWidget(a);
+    list.insertWidget(0, a);
+    list.addWidget(a);
+    QCOMPARE(list.size(), 1u);
+    QCOMPARE(list.widgetVector(), QVector<QWidget*>{a});
 }
 
 void tst_pzItemList::forwardingGoesThroughTheVirtuals() {

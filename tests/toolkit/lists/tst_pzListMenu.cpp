@@ -65,7 +65,7 @@ private slots:
     void selectCurrentItemAgainEmitsNothing();
     void selectWithoutWidget();
     void unselectItem();
-    void removeItemKeepsTheCurrentItem();
+    void removeItemUnselectsTheCurrentItem();
     void createAndDeletePageForgetTheItems();
     void deletedCurrentItemIsForgotten();
     void clickTogglesThePageWidget();
@@ -204,16 +204,20 @@ void tst_pzListMenu::unselectItem() {
     QVERIFY(!items.looksSelected(0));
 }
 
-void tst_pzListMenu::removeItemKeepsTheCurrentItem() {
+// Removed, the current item is unselected and its page widget dropped.
+void tst_pzListMenu::removeItemUnselectsTheCurrentItem() {
     Items items(1);
     ToggleMenu menu;
     menu.addItem(items[0], SLOT(toggle()));
     menu.selectItem(items[0]);
     QSignalSpy removed(&menu, &pzListPage::removeWidget);
+    QSignalSpy dropped(&menu, &pzListMenu::deleteWidget);
     menu.removeItem(items[0]);
     QCOMPARE(removed.count(), 1);
     QCOMPARE(removed[0][0].value<QWidget*>(), items[0]);
-    QCOMPARE(menu.currentItem(), items[0]);
+    QVERIFY(!menu.currentItem());
+    QCOMPARE(dropped.count(), 1);
+    QVERIFY(!items.looksSelected(0));
     items[0]->click();
     QCOMPARE(menu.clicks, 0);
     menu.removeItem(items[0]);

@@ -66,6 +66,7 @@ private slots:
     void otherEntryReplacesThePageWidget();
     void rebindingConnectsOnce();
     void switchedOutPageNoLongerReachesTheMenu();
+    void rebindingDropsTheShownPageWidget();
     void settingTheShownWidgetAgainDoesNothing();
     void deleteWidgetWithNothingShown();
     void nullWidgetIsRefused();
@@ -154,6 +155,24 @@ void tst_pzMenu::switchedOutPageNoLongerReachesTheMenu() {
     QWidget* shown = side.frameMenu()->widget();
     emit first.deleteWidget();
     QCOMPARE(side.frameMenu()->widget(), shown);
+}
+
+// The same page again, or another one, starts with nothing selected and nothing shown.
+void tst_pzMenu::rebindingDropsTheShownPageWidget() {
+    SideMenu side;
+    TogglePage first;
+    TogglePage second;
+    side.menu->interface()->setPage(&first);
+    first.first->click();
+    QPointer<QWidget> shown = first.shown;
+    side.menu->interface()->setPage(&first);
+    QVERIFY(!side.frameMenu()->widget());
+    QCOMPARE(side.frameMenu()->QWidget::size(), QSize(0, 0));
+    first.first->click();
+    side.menu->interface()->setPage(&second);
+    QVERIFY(!side.frameMenu()->widget());
+    processDeferredDeletes();
+    QVERIFY(!shown && !first.shown);
 }
 
 void tst_pzMenu::settingTheShownWidgetAgainDoesNothing() {

@@ -35,6 +35,7 @@ private slots:
     void dragResizesFromItsEdge_data();
     void dragResizesFromItsEdge();
     void leavesWidgetsItKeepsClearOfTheirClicks();
+    void refusesCarelessCalls();
 
 private:
     QRect startGeometry() const;
@@ -137,6 +138,32 @@ void tst_pzEdgeGrip::leavesWidgetsItKeepsClearOfTheirClicks() {
     QCOMPARE(window.childAt(210, 3), button);
     button->hide();
     QCOMPARE(window.childAt(210, 3), grip);
+}
+
+// No widget, one of another window, one that leaves the window, a value that is no side:
+// nothing is cut out, nothing resizes.
+void tst_pzEdgeGrip::refusesCarelessCalls() {
+    QWidget window;
+    QWidget other;
+    window.setGeometry(startGeometry());
+    auto* grip = new pzEdgeGrip(Qt::TopEdge, &window);
+    grip->setGeometry(sideOf(Qt::TopEdge));
+    auto* leaving = new QWidget(&window);
+    grip->keepClearOf(nullptr);
+    grip->keepClearOf(new QWidget(&other));
+    grip->keepClearOf(leaving);
+    leaving->setParent(&other);
+    leaving->move(20, 0);
+    leaving->setParent(nullptr, Qt::Window);
+    leaving->show();
+    QCOMPARE(grip->mask(), QRegion());
+    delete leaving;
+
+    auto* noSide = new pzEdgeGrip(Qt::Edge(64), &window);
+    noSide->setGeometry(sideOf(Qt::TopEdge));
+    const QRect before = window.geometry();
+    mouseDrag::dragBy(noSide, noSide->mapToGlobal(QPoint(20, 2)), QPoint(0, 30));
+    QCOMPARE(window.geometry(), before);
 }
 
 QTEST_MAIN(tst_pzEdgeGrip)
