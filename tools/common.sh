@@ -12,6 +12,10 @@ PACKAGES=(
     xvfb xauth openbox xdotool x11-utils x11-apps x11-xserver-utils imagemagick tesseract-ocr
     dpkg-dev file desktop-file-utils appstream
     weston qt6-wayland
+    # The window box sets its exact geometry at fractional scales through Qt's platform window.
+    qt6-base-private-dev
+    # The real-display tests maximize the window from the window manager's side.
+    wmctrl
 )
 
 ensure_packages() {

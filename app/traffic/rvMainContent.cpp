@@ -41,6 +41,10 @@ rvMainContent::rvMainContent(QWidget* parent)
     setBackgroundBrush(QBrush(QColor(0, 0, 0, 200), Qt::SolidPattern));
     buildMap(RoadMapColumns, RoadMapRows, roadMap);
     setFrameStyle(0);
+    // The block is seen whole. Where the window is a pixel smaller than the scene (a smaller
+    // window, rounding at fractional scales), scroll bars would only cover it.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     startTimers();
     setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
     createSound();

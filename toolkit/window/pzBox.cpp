@@ -6,6 +6,7 @@
 #include "pzEdgeGrip.h"
 #include "pzListInterface.h"
 #include "pzListWidget.h"
+#include "pzNativeGeometry_p.h"
 #include "pzPaint.h"
 #include "pzSizeGrip.h"
 #include "pzSystemDrag_p.h"
@@ -33,11 +34,84 @@ void pzBoxPrivate::setButtonIcon(const QString& path) {
     boxTop->minimizeButton()->setIcon(QIcon(path));
 }
 
-QRect pzBoxPrivate::restoredGeometry() const {
+void pzBoxPrivate::setMaximizedState(bool isMaximized) {
+    maximized = isMaximized;
+    q_func()->setGripsVisible(!isMaximized);
+    setButtonIcon(isMaximized ? QStringLiteral(":/iconMinimize.png")
+                              : QStringLiteral(":/iconMaximize.png"));
+}
+
+void pzBoxPrivate::followWindowState(Qt::WindowStates oldState) {
+    pzBox* q = q_func();
+    const Qt::WindowStates state = q->windowState();
+    if (changingWindowState || state.testFlag(Qt::WindowMinimized) ||
+        state.testFlag(Qt::WindowMaximized) == oldState.testFlag(Qt::WindowMaximized))
+        return;
+    if (state.testFlag(Qt::WindowMaximized)) {
+        if (maximized)
+            return;
+        // Qt keeps the geometry the window had before the window system maximized it.
+        normalGeometry = q->normalGeometry();
+        setMaximizedState(true);
+    } else if (maximized) {
+        // The window system puts the window back where it was itself.
+        normalGeometry = QRect(-1, -1, -1, -1);
+        setMaximizedState(false);
+    }
+}
+
+QRect pzBoxPrivate::placedOnScreens(const QRect& geometry) const {
     QList<QRect> screenAreas;
     for (const QScreen* screen : QGuiApplication::screens())
         screenAreas.append(screen->availableGeometry());
-    return pzWindowPlacement::restored(normalGeometry, screenAreas, availableArea());
+    const int titleBarHeight = mainLayout->contentsMargins().top() + boxTop->sizeHint().height();
+    return pzWindowPlacement::restored(geometry, titleBarHeight, screenAreas, availableArea());
+}
+
+void pzBoxPrivate::followScreens() {
+    pzBox* q = q_func();
+    // The window system places windows it maximized itself.
+    if (!q->isVisible() || q->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (maximized) {
+        fillAvailableArea();
+        return;
+    }
+    const QRect wanted = placedOnScreens(q->geometry());
+    if (wanted != q->geometry())
+        q->setGeometry(wanted);
+}
+
+void pzBoxPrivate::fillAvailableArea() {
+    pzBox* q = q_func();
+    const QRect area = availableArea();
+    if (area.isEmpty())
+        return;
+    if (q->geometry() != area)
+        q->setGeometry(area);
+    pzNativeGeometry::fillAvailableArea(q->windowHandle());
+}
+
+void pzBoxPrivate::watchScreen(QScreen* screen) {
+    // Queued, so that the window has moved to its new screen when a screen goes away, and every
+    // change of one reconfiguration has arrived.
+    pzBox* q = q_func();
+    for (auto changed : {&QScreen::geometryChanged, &QScreen::availableGeometryChanged})
+        QObject::connect(
+            screen, changed, q, [this] { followScreens(); }, Qt::QueuedConnection);
+}
+
+void pzBoxPrivate::updateMinimumSize() {
+    pzBox* q = q_func();
+    // The title's new width has to reach the layouts now, not when their posted requests run.
+    boxTop->programButton()->updateGeometry();
+    boxTop->updateGeometry();
+    const QSize needed = mainLayout->totalMinimumSize();
+    // The offscreen platform takes no size hints: once the window exists it warns at every
+    // change of them.
+    if (q->windowHandle() && QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    q->setMinimumSize(needed);
 }
 
 QList<QWidget*> pzBoxPrivate::titleBarButtons() const {
@@ -116,13 +190,21 @@ void pzBox::init() {
     d->mainLayout->addWidget(d->panel, 10);
     d->panel->setVisible(false);
 
-    // Fixed while the window does not exist yet, so the layout never changes the window's
-    // size hints later: platforms that cannot take them (offscreen) warn on every change.
-    setMinimumSize(d->mainLayout->totalMinimumSize());
+    d->updateMinimumSize();
     resize(400, 300);
     d->normalGeometry = QRect(-1, -1, -1, -1);
     d->maximized = false;
     pzBox::setWindowIcon(QIcon(QStringLiteral(":/niraLogoWhiteSmall.png")));
+
+    for (QScreen* screen : QGuiApplication::screens())
+        d->watchScreen(screen);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [d](QScreen* screen) {
+        d->watchScreen(screen);
+        d->followScreens();
+    });
+    connect(
+        qGuiApp, &QGuiApplication::screenRemoved, this, [d] { d->followScreens(); },
+        Qt::QueuedConnection);
 }
 
 void pzBox::setContent(QWidget* widget) {
@@ -149,12 +231,14 @@ void pzBox::showPanel() {
     Q_D(pzBox);
     d->panel->setVisible(true);
     d->mainLayout->setStretchFactor(d->boxTop, 0);
+    d->updateMinimumSize();
 }
 
 void pzBox::hidePanel() {
     Q_D(pzBox);
     d->panel->setVisible(false);
     d->mainLayout->setStretchFactor(d->boxTop, 1);
+    d->updateMinimumSize();
 }
 
 void pzBox::togglePanel() {
@@ -176,9 +260,11 @@ void pzBox::toggleWindow() {
 }
 
 void pzBox::setTitle(const QString& title) {
+    Q_D(pzBox);
     setWindowTitle(title);
-    d_func()->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") + title +
-                                               QStringLiteral("</B></font>"));
+    d->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") + title +
+                                        QStringLiteral("</B></font>"));
+    d->updateMinimumSize();
 }
 
 void pzBox::showMaximized() {
@@ -186,22 +272,22 @@ void pzBox::showMaximized() {
     if (d->maximized)
         return;
     d->normalGeometry = QRect(x(), y(), width(), height());
-    setGeometry(d->availableArea());
-    setGripsVisible(false);
-    d->maximized = true;
-    d->setButtonIcon(QStringLiteral(":/iconMinimize.png"));
+    d->fillAvailableArea();
+    d->setMaximizedState(true);
 }
 
 void pzBox::showNormal() {
     Q_D(pzBox);
     if (!d->maximized)
         return;
+    d->changingWindowState = true;
     QWidget::showNormal();
-    setGeometry(d->restoredGeometry());
-    setGripsVisible(true);
+    d->changingWindowState = false;
+    // A window the window system maximized comes back where it was before.
+    if (d->normalGeometry.isValid())
+        setGeometry(d->restoredGeometry());
     d->normalGeometry = QRect(-1, -1, -1, -1);
-    d->maximized = false;
-    d->setButtonIcon(QStringLiteral(":/iconMaximize.png"));
+    d->setMaximizedState(false);
 }
 
 void pzBox::setWindowIcon(const QIcon& icon) {
@@ -264,6 +350,12 @@ void pzBox::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton &&
         d->boxTop->geometry().contains(event->position().toPoint()))
         toggleWindow();
+}
+
+void pzBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange)
+        d_func()->followWindowState(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+    QWidget::changeEvent(event);
 }
 
 void pzBox::paintEvent(QPaintEvent*) {
