@@ -11,6 +11,8 @@ RUN_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev
     fonts-dejavu-core
     xvfb x11-utils openbox xdotool scrot
+    # The window box sets its exact geometry at fractional scales through Qt's platform window.
+    qt6-base-private-dev
 )
 
 # What the tests need on top: the real-display suite, the headless compositor, the install test
@@ -23,6 +25,7 @@ PACKAGES=(
     # The toolkit's reference (the docs target) and its Qt help file (qhelpgenerator).
     doxygen qt6-documentation-tools
     clang-format
+    wmctrl # the real-display tests maximize the window from the window manager's side
     qt6-gtk-platformtheme # QT_QPA_PLATFORMTHEME=gtk3 runs, whose start-up leak tools/lsan.supp names
     dbus at-spi2-core python3-pyatspi # the accessibility bus and a screen reader's view of it
 )

@@ -45,6 +45,10 @@ rvMainContent::rvMainContent(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(tr("City"));
     setAccessibleDescription(tr("Top-down view of a city block with moving cars and pedestrians"));
+    // The block is seen whole. Where the window is a pixel smaller than the scene (a smaller
+    // window, rounding at fractional scales), scroll bars would only cover it.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     startTimers();
     setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
     createSound();

@@ -14,15 +14,21 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 readonly SKIPPED=77
 readonly TITLE="Verrin - Oren Vale"
-readonly SCREEN_H=1024
 # The work area that openbox-rc.xml's margins leave free.
-readonly AREA_X=60 AREA_Y=40 AREA_H=984
-SCREEN_W=1280 AREA_W=1220
-# Two monitors side by side on a screen twice as wide.
-if [ "$CASE" = lost_screen ]; then
-    SCREEN_W=2560 AREA_W=2500
-fi
-readonly SCREEN_W AREA_W
+readonly AREA_X=60 AREA_Y=40
+SCREEN_W=1280 SCREEN_H=1024
+# The program's scale factor (QT_SCALE_FACTOR); window sizes and positions scale with it.
+SCALE=1
+case "$CASE" in
+    # Two monitors side by side on a screen twice as wide.
+    lost_screen) SCREEN_W=2560 ;;
+    scale_150) SCREEN_W=2560 SCREEN_H=1600 SCALE=1.5 ;;
+    scale_200) SCREEN_W=2560 SCREEN_H=1600 SCALE=2 ;;
+    # The largest screen size; the cases switch the screen to smaller modes.
+    screen_*) SCREEN_W=1600 SCREEN_H=1200 ;;
+esac
+readonly SCREEN_W SCREEN_H SCALE
+readonly AREA_W=$((SCREEN_W - AREA_X)) AREA_H=$((SCREEN_H - AREA_Y))
 # Window layout: 2-pixel rim, 22-pixel title bar, 150-pixel menu list of 40-pixel entries;
 # from the right edge: 6 pixels, then close, maximize/restore and iconify, 23 pixels each.
 readonly BAR_Y=13
@@ -142,7 +148,8 @@ settled_geometry() {
 start_program() {
     export XDG_RUNTIME_DIR="$WORK/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
-    (cd "$WORK" && exec env QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
+    (cd "$WORK" && exec env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$SCALE" "$PROGRAM" \
+        >"$WORK/program.out" 2>"$WORK/program.err") &
     PROGRAM_PID=$!
     wait_for 20000 window_or_end || fail "no visible window titled \"$TITLE\" appeared"
     kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before showing its window"
@@ -300,11 +307,12 @@ case_drag_edge() {
     wait_for 10000 geometry_is "$ex" "$ey" "$W" "$H" \
         || fail "after the drag the window is at $(geometry), expected $ex $ey $W $H"
     # Maximizing and restoring comes after every move above, so the restored place shows that
-    # none of the moves in the margin reached the window.
+    # none of the moves in the margin reached the window. Restoring brings the top of the
+    # title bar, which the drag left in the margin, down into the work area.
     xdotool mousemove $((ex + W - 43)) $((ey + BAR_Y)) click 1
     wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
     xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
-    wait_for 10000 geometry_is "$ex" "$ey" "$W" "$H" \
+    wait_for 10000 geometry_is "$ex" "$AREA_Y" "$W" "$H" \
         || fail "moves in the margin moved the window to $(geometry)"
     screenshot dragged
     expect_quiet_stderr
@@ -508,6 +516,162 @@ case_keyboard() {
     wait_for 10000 darker_than $((closed + 5)) "${area[@]}" || fail "Escape did not close the page"
     xdotool key ctrl+q
     expect_exit_within 1000
+    expect_quiet_stderr
+}
+
+# ---------------------------------------------------------------------------------------------
+# Scaling, screen changes and the window manager's own commands.
+
+# A length of the window at the program's scale, in the screen's pixels.
+scaled() { awk -v n="$1" -v f="$SCALE" 'BEGIN { printf "%d", n * f + 0.5 }'; }
+
+# Clicks the maximize/restore button of the window where it is now.
+click_maximize() {
+    local x y w
+    read -r x y w _ <<<"$(geometry)"
+    xdotool mousemove $((x + w - $(scaled 43))) $((y + $(scaled "$BAR_Y"))) click 1
+}
+
+# The rim's full width along all four edges, halfway along them: one reading of every pixel.
+rim_whole() {
+    grab_now || return 1
+    local rim i sum="0" right=$((X + W - 1)) bottom=$((Y + H - 1))
+    rim=$(scaled 2)
+    for ((i = 0; i < rim; i++)); do
+        for point in "$((X + i)),$((Y + H / 2))" "$((right - i)),$((Y + H / 2))" \
+            "$((X + W / 2)),$((Y + i))" "$((X + W / 2)),$((bottom - i))"; do
+            sum="$sum+p{$point}.r+p{$point}.g+p{$point}.b"
+        done
+    done
+    [ "$(convert "$WORK/now.png" -format "%[fx:int(255*($sum))]" info:)" = 0 ]
+}
+
+# Along the right edge of the scene, where a vertical scroll bar would lie, the sidewalk shows
+# bright and the road dark; along the bottom edge, grass between two towers green and the road
+# not.
+no_scroll_bars() {
+    grab_now || return 1
+    local inner=$(($(scaled 2) + $(scaled 6)))
+    local right=$((X + W - inner)) bottom=$((Y + H - inner))
+    (($(brightness "$WORK/now.png" "$right" $((Y + $(scaled 224))) 1 1) > 60)) || return 1
+    (($(brightness "$WORK/now.png" "$right" $((Y + $(scaled 290))) 1 1) < 40)) || return 1
+    is_green "$(pixel "$WORK/now.png" $((X + $(scaled 162))) "$bottom")" || return 1
+    ! is_green "$(pixel "$WORK/now.png" $((X + $(scaled 420))) "$bottom")"
+}
+is_green() {
+    local r g b
+    IFS=, read -r r g b <<<"$1"
+    ((g > r + 15 && g > b + 15))
+}
+
+check_scaled_window() {
+    local ew eh
+    ew=$(scaled 900) eh=$(scaled 644)
+    log "size ${W}x$H at scale $SCALE"
+    # The panel lies over the scene; closed, the scene shows.
+    click_at "$(scaled 60)" "$(scaled "$BAR_Y")"
+    wait_for 10000 no_scroll_bars || fail "scroll bars over the scene, or no scene"
+    # At 150 % openbox counts Qt's two-pixel size steps from the odd minimum height and gives
+    # the normal window a pixel less than it asks for; there only the maximized window's
+    # geometry is exact.
+    if [ "$SCALE" = 2 ]; then
+        [ "$W $H" = "$ew $eh" ] || fail "size ${W}x$H at scale $SCALE, expected ${ew}x$eh"
+        wait_for 10000 rim_whole || fail "the rim is not whole at scale $SCALE"
+    fi
+    screenshot window
+    click_maximize
+    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
+        || fail "maximized to $(geometry), expected the work area $AREA_X $AREA_Y $AREA_W $AREA_H"
+    read -r X Y W H <<<"$(geometry)"
+    # At 150 % the rim can only be drawn whole where the window is a multiple of 3 pixels:
+    # Qt's backing store is its size in whole scaled pixels, rounded.
+    if [ "$SCALE" = 2 ]; then
+        wait_for 10000 rim_whole || fail "the maximized window's rim is not whole at scale $SCALE"
+    fi
+    screenshot maximized
+    expect_quiet_stderr
+}
+
+case_scale_150() { check_scaled_window; }
+case_scale_200() { check_scaled_window; }
+
+# Screen modes smaller than Xvfb's own; the screen_ cases switch between them with xrandr.
+before_screen_maximized() {
+    command -v xrandr >/dev/null || {
+        echo "[$CASE] SKIP: xrandr is not installed" >&2
+        exit "$SKIPPED"
+    }
+    xrandr --newmode 1024x768 63.50 1024 1072 1176 1328 768 771 775 798 -hsync +vsync \
+        && xrandr --addmode screen 1024x768 || fail "the X server took no new mode"
+}
+before_screen_normal() { before_screen_maximized; }
+
+set_screen_mode() {
+    xrandr --output screen --mode "$1" || fail "the screen did not switch to $1"
+    log "screen now $1, work area $(xprop -root _NET_WORKAREA | cut -d' ' -f3-6)"
+}
+
+# The maximized window follows its work area as the screen shrinks and grows again.
+case_screen_maximized() {
+    click_maximize
+    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
+    set_screen_mode 1024x768
+    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" $((1024 - AREA_X)) $((768 - AREA_Y)) \
+        || fail "on the smaller screen the maximized window is $(geometry)"
+    screenshot small
+    set_screen_mode 1600x1200
+    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
+        || fail "on the larger screen again the maximized window is $(geometry)"
+    click_maximize
+    wait_for 10000 geometry_is "$X" "$Y" "$W" "$H" || fail "restored to $(geometry)"
+    expect_quiet_stderr
+}
+
+# A normal window that the shrinking screen leaves partly outside comes back with its whole
+# title bar on the screen, at its size, and stays there when the screen grows again.
+case_screen_normal() {
+    set_screen_mode 1024x768
+    local ex=$((1024 - W)) ey=$Y
+    wait_for 10000 geometry_is "$ex" "$ey" "$W" "$H" \
+        || fail "on the smaller screen the window is $(geometry), expected $ex $ey $W $H"
+    screenshot small
+    set_screen_mode 1600x1200
+    read -r X Y W H <<<"$(settled_geometry)"
+    [ "$X $Y" = "$ex $ey" ] || fail "the larger screen moved the window to $X,$Y"
+    wait_for 10000 rim_drawn || fail "the window is not drawn"
+    expect_quiet_stderr
+}
+
+# The window manager maximizes the window itself; one click on the button restores it.
+case_wm_maximize() {
+    command -v wmctrl >/dev/null || {
+        echo "[$CASE] SKIP: wmctrl is not installed" >&2
+        exit "$SKIPPED"
+    }
+    wmctrl -i -r "$WIN" -b add,maximized_vert,maximized_horz
+    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
+        || fail "the window manager's maximize gave $(geometry)"
+    screenshot maximized
+    click_maximize
+    wait_for 10000 geometry_is "$X" "$Y" "$W" "$H" \
+        || fail "one click after the window manager's maximize gave $(geometry), expected $X $Y $W $H"
+    xprop -id "$WIN" _NET_WM_STATE | grep -q MAXIMIZED && fail "still maximized for the manager"
+    expect_quiet_stderr
+}
+
+# Shrunk from its corner as far as it goes, the window still shows its whole title and buttons.
+case_shrink() {
+    drag_by $((X + W - 4)) $((Y + H - 4)) -$((W)) -$((H))
+    read -r X Y W H <<<"$(settled_geometry)"
+    log "smallest size ${W}x$H"
+    ((W < 900 && H < 644)) || fail "the window did not shrink: ${W}x$H"
+    screenshot smallest
+    local title
+    title=$(read_text "$SHOTS/$CASE-smallest.png" $((X + 26)) $((Y + 2)) $((W - 26 - 91)) 22)
+    log "title bar reads: $(echo "$title" | tr '\n' ' ')"
+    echo "$title" | grep -qi 'oren vale' || fail "the title is cut off: $title"
+    click_at $((W - 66)) "$BAR_Y"
+    wait_for 10000 window_state_is_iconic || fail "the iconify button is not where it belongs"
     expect_quiet_stderr
 }
 

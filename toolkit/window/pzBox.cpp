@@ -10,6 +10,7 @@
 #include "pzListMenu.h"
 #include "pzListWidget.h"
 #include "pzLook_p.h"
+#include "pzNativeGeometry_p.h"
 #include "pzPaint.h"
 #include "pzSizeGrip.h"
 #include "pzSystemDrag_p.h"
@@ -44,11 +45,84 @@ void pzBoxPrivate::setButtonIcon(const QString& path) {
                               restores ? pzBoxTop::tr("Restore") : pzBoxTop::tr("Maximize"));
 }
 
-QRect pzBoxPrivate::restoredGeometry() const {
+void pzBoxPrivate::setMaximizedState(bool isMaximized) {
+    maximized = isMaximized;
+    setGripsVisible(!isMaximized);
+    setButtonIcon(isMaximized ? QStringLiteral(":/iconMinimize.png")
+                              : QStringLiteral(":/iconMaximize.png"));
+}
+
+void pzBoxPrivate::followWindowState(Qt::WindowStates oldState) {
+    pzBox* q = q_func();
+    const Qt::WindowStates state = q->windowState();
+    if (changingWindowState || state.testFlag(Qt::WindowMinimized) ||
+        state.testFlag(Qt::WindowMaximized) == oldState.testFlag(Qt::WindowMaximized))
+        return;
+    if (state.testFlag(Qt::WindowMaximized)) {
+        if (maximized)
+            return;
+        // Qt keeps the geometry the window had before the window system maximized it.
+        normalGeometry = q->normalGeometry();
+        setMaximizedState(true);
+    } else if (maximized) {
+        // The window system puts the window back where it was itself.
+        normalGeometry = QRect(-1, -1, -1, -1);
+        setMaximizedState(false);
+    }
+}
+
+QRect pzBoxPrivate::placedOnScreens(const QRect& geometry) const {
     QList<QRect> screenAreas;
     for (const QScreen* screen : QGuiApplication::screens())
         screenAreas.append(screen->availableGeometry());
-    return pzWindowPlacement::restored(normalGeometry, screenAreas, availableArea());
+    const int titleBarHeight = mainLayout->contentsMargins().top() + boxTop->sizeHint().height();
+    return pzWindowPlacement::restored(geometry, titleBarHeight, screenAreas, availableArea());
+}
+
+void pzBoxPrivate::followScreens() {
+    pzBox* q = q_func();
+    // The window system places windows it maximized itself.
+    if (!q->isVisible() || q->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (maximized) {
+        fillAvailableArea();
+        return;
+    }
+    const QRect wanted = placedOnScreens(q->geometry());
+    if (wanted != q->geometry())
+        q->setGeometry(wanted);
+}
+
+void pzBoxPrivate::fillAvailableArea() {
+    pzBox* q = q_func();
+    const QRect area = availableArea();
+    if (area.isEmpty())
+        return;
+    if (q->geometry() != area)
+        q->setGeometry(area);
+    pzNativeGeometry::fillAvailableArea(q->windowHandle());
+}
+
+void pzBoxPrivate::watchScreen(QScreen* screen) {
+    // Queued, so that the window has moved to its new screen when a screen goes away, and every
+    // change of one reconfiguration has arrived.
+    pzBox* q = q_func();
+    for (auto changed : {&QScreen::geometryChanged, &QScreen::availableGeometryChanged})
+        QObject::connect(
+            screen, changed, q, [this] { followScreens(); }, Qt::QueuedConnection);
+}
+
+void pzBoxPrivate::updateMinimumSize() {
+    pzBox* q = q_func();
+    // The title's new width has to reach the layouts now, not when their posted requests run.
+    boxTop->programButton()->updateGeometry();
+    boxTop->updateGeometry();
+    const QSize needed = mainLayout->totalMinimumSize();
+    // The offscreen platform takes no size hints: once the window exists it warns at every
+    // change of them.
+    if (q->windowHandle() && QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
+    q->setMinimumSize(needed);
 }
 
 QList<QWidget*> pzBoxPrivate::titleBarButtons() const {
@@ -139,9 +213,7 @@ void pzBoxPrivate::init() {
     mainLayout->addWidget(panel, 10);
     panel->setVisible(false);
 
-    // Fixed while the window does not exist yet, so the layout never changes the window's
-    // size hints later: platforms that cannot take them (offscreen) warn on every change.
-    q->setMinimumSize(mainLayout->totalMinimumSize());
+    updateMinimumSize();
     q->resize(400, 300);
     normalGeometry = QRect(-1, -1, -1, -1);
     maximized = false;
@@ -149,6 +221,16 @@ void pzBoxPrivate::init() {
 
     auto* quit = new QShortcut(QKeySequence::Quit, q);
     QObject::connect(quit, &QShortcut::activated, qApp, &QApplication::closeAllWindows);
+
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, q, [this](QScreen* screen) {
+        watchScreen(screen);
+        followScreens();
+    });
+    QObject::connect(
+        qGuiApp, &QGuiApplication::screenRemoved, q, [this] { followScreens(); },
+        Qt::QueuedConnection);
 }
 
 void pzBox::setContent(QWidget* widget) {
@@ -180,6 +262,7 @@ void pzBox::showPanel() {
         return;
     d->panel->setVisible(true);
     d->mainLayout->setStretchFactor(d->boxTop, 0);
+    d->updateMinimumSize();
 }
 
 void pzBox::hidePanel() {
@@ -188,6 +271,7 @@ void pzBox::hidePanel() {
         return;
     d->panel->setVisible(false);
     d->mainLayout->setStretchFactor(d->boxTop, 1);
+    d->updateMinimumSize();
 }
 
 void pzBox::togglePanel() {
@@ -211,11 +295,12 @@ void pzBox::toggleWindow() {
 }
 
 void pzBox::setTitle(const QString& title) {
+    Q_D(pzBox);
     setWindowTitle(title);
     // Escaped: the label reads markup, and a title is only ever text.
-    d_func()->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") +
-                                               title.toHtmlEscaped() +
-                                               QStringLiteral("</B></font>"));
+    d->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") +
+                                        title.toHtmlEscaped() + QStringLiteral("</B></font>"));
+    d->updateMinimumSize();
 }
 
 void pzBox::showMaximized() {
@@ -223,22 +308,22 @@ void pzBox::showMaximized() {
     if (d->maximized)
         return;
     d->normalGeometry = QRect(x(), y(), width(), height());
-    setGeometry(d->availableArea());
-    d->setGripsVisible(false);
-    d->maximized = true;
-    d->setButtonIcon(QStringLiteral(":/iconMinimize.png"));
+    d->fillAvailableArea();
+    d->setMaximizedState(true);
 }
 
 void pzBox::showNormal() {
     Q_D(pzBox);
     if (!d->maximized)
         return;
+    d->changingWindowState = true;
     QWidget::showNormal();
-    setGeometry(d->restoredGeometry());
-    d->setGripsVisible(true);
+    d->changingWindowState = false;
+    // A window the window system maximized comes back where it was before.
+    if (d->normalGeometry.isValid())
+        setGeometry(d->restoredGeometry());
     d->normalGeometry = QRect(-1, -1, -1, -1);
-    d->maximized = false;
-    d->setButtonIcon(QStringLiteral(":/iconMaximize.png"));
+    d->setMaximizedState(false);
 }
 
 void pzBox::setWindowIcon(const QIcon& icon) {
@@ -307,6 +392,12 @@ void pzBox::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Cancel) && d_func()->closeShownPage())
         return;
     QWidget::keyPressEvent(event);
+}
+
+void pzBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange)
+        d_func()->followWindowState(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+    QWidget::changeEvent(event);
 }
 
 void pzBox::paintEvent(QPaintEvent*) {

@@ -74,6 +74,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     /// Escape closes the page shown in the side panel.
     void keyPressEvent(QKeyEvent* event) override;
+    /// Follows the window system when it maximizes or restores the window itself.
+    void changeEvent(QEvent* event) override;
     /// Paints the black rim and the white ground inside it.
     void paintEvent(QPaintEvent* event) override;
     /// Places the content, the grips and the side handles.

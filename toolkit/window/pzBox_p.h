@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QRect>
 
+class QScreen;
 class QVBoxLayout;
 class pzBoxTop;
 class pzDynamicWidget;
@@ -35,8 +36,22 @@ public:
     // Drags are followed only while the pointer lies in a screen's available area.
     static bool isDragPosAllowed(const QPoint& globalPos);
     void setButtonIcon(const QString& path);
-    // `normalGeometry`, unless it lies off every screen now: then placed on the window's screen.
-    QRect restoredGeometry() const;
+    // Every change between normal and maximized, the box's own and the window system's, ends
+    // here: the flag, the grips and the maximize/restore button follow it.
+    void setMaximizedState(bool maximized);
+    // The window system maximized or restored the window itself.
+    void followWindowState(Qt::WindowStates oldState);
+    // `geometry` brought back where its title bar shows on the screens there are now.
+    QRect placedOnScreens(const QRect& geometry) const;
+    QRect restoredGeometry() const { return placedOnScreens(normalGeometry); }
+    // A maximized box keeps filling its screen's available area, a normal one keeps its title
+    // bar on the screens, whenever they change.
+    void followScreens();
+    // The box's geometry becomes its screen's available area, to the window system's pixel.
+    void fillAvailableArea();
+    void watchScreen(QScreen* screen);
+    // What the title bar and, while it is open, the panel need.
+    void updateMinimumSize();
     QList<QWidget*> titleBarButtons() const;
     QList<pzSizeGrip*> cornerGrips() const;
     QList<pzEdgeGrip*> edgeGrips() const;
@@ -60,6 +75,9 @@ public:
     // Tracked: a user may delete the panel, and the box then goes on without one.
     QPointer<pzBoxPanel> panel;
     bool maximized = false;
+    // Set while the box itself changes the window system's state, so that the change is not
+    // taken for one the window system made.
+    bool changingWindowState = false;
     QRect normalGeometry = QRect(-1, -1, -1, -1);
     pzDynamicWidget* contentHolder = nullptr;
     pzBoxTop* boxTop = nullptr;

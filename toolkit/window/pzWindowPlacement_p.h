@@ -7,13 +7,17 @@
 #include <QList>
 #include <QRect>
 
-// Where a window comes back when it leaves the maximized state. Exported for the tests.
+// Where a window comes back when the screens change under it or when it leaves the maximized
+// state. Exported for the tests.
 class PZTOOLS_AUTOTEST_EXPORT pzWindowPlacement {
 public:
-    // The geometry to restore from `saved`, given the available areas of the screens there are
-    // now. A geometry that still meets one of them stays as it is. One that lies off every
-    // screen (its screen went away while the window was maximized) is centred in
-    // `fallbackArea`, keeping its size where that fits and shrunk to the area where not.
-    static QRect restored(const QRect& saved, const QList<QRect>& screenAreas,
+    // The geometry to give a window of geometry `saved`, whose title bar is the top
+    // `titleBarHeight` pixels of it, given the available areas of the screens there are now.
+    // A window whose whole title bar lies on them stays as it is. One that still meets a screen
+    // is moved the least distance that brings its title bar, across its whole width, into the
+    // area it meets most. One that lies off every screen (its screen went away) is centred in
+    // `fallbackArea`. Either way it keeps its size where that fits and is shrunk to the area
+    // where not.
+    static QRect restored(const QRect& saved, int titleBarHeight, const QList<QRect>& screenAreas,
                           const QRect& fallbackArea);
 };

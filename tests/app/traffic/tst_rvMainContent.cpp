@@ -11,6 +11,7 @@
 #include <QGraphicsItem>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +48,7 @@ private slots:
     void soundIsQuietWithOrWithoutItsFile_data();
     void soundIsQuietWithOrWithoutItsFile();
     void sceneGoesWithTheView();
+    void noScrollBarsWhenSmallerThanTheScene();
 };
 
 static QList<QGraphicsItem*> towers(QGraphicsScene* scene) {
@@ -281,6 +283,16 @@ void tst_rvMainContent::sceneGoesWithTheView() {
     QPointer<QGraphicsScene> scene = view->scene();
     delete view;
     QVERIFY(scene.isNull());
+}
+
+void tst_rvMainContent::noScrollBarsWhenSmallerThanTheScene() {
+    rvMainContent view;
+    view.resize(895, 639);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(!view.horizontalScrollBar()->isVisible());
+    QVERIFY(!view.verticalScrollBar()->isVisible());
+    QCOMPARE(view.viewport()->size(), QSize(895, 639));
 }
 
 QTEST_MAIN(tst_rvMainContent)

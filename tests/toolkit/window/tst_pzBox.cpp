@@ -140,6 +140,11 @@ private slots:
     void centerOnScreen();
     void setContentFillsBox();
     void windowButtonsReachTheBox();
+    void minimumSizeFollowsTitleAndPanel();
+    void windowSystemMaximizeIsFollowed();
+    void windowSystemRestoreIsFollowed();
+    void screenChangeBringsBackTitleBar();
+    void screenChangeKeepsMaximizedBoxOnArea();
 };
 
 void tst_pzBox::newBox() {
@@ -450,7 +455,8 @@ void tst_pzBox::restoreBringsBackWindowFromLostScreen_data() {
     QTest::newRow("off every screen") << QPoint(5000, 4000) << QSize(320, 200) << false;
     QTest::newRow("off every screen, larger than the area")
         << QPoint(5000, 4000) << QSize(4000, 3000) << false;
-    QTest::newRow("partly on the screen") << QPoint(-300, -150) << QSize(320, 200) << true;
+    QTest::newRow("partly on the screen, its title bar on it")
+        << QPoint(30, 40) << QSize(320, 4000) << true;
 }
 
 void tst_pzBox::restoreBringsBackWindowFromLostScreen() {
@@ -773,6 +779,74 @@ void tst_pzBox::windowButtonsReachTheBox() {
     QTest::mouseClick(top->closeButton(), Qt::LeftButton);
     QCOMPARE(box.closeEvents, 1);
     QVERIFY(!box.isVisible());
+}
+
+void tst_pzBox::minimumSizeFollowsTitleAndPanel() {
+    pzBox box;
+    pzFadeTextButton* program = titleBar(box)->programButton();
+    box.setTitle(QStringLiteral("A title far longer than the one the box starts with"));
+    // Rim, whole title, 16 pixels, three buttons of 23, 6 pixels.
+    const int titleWidth = 2 + program->minimumSizeHint().width() + 16 + 3 * 23 + 6 + 2;
+    QCOMPARE(box.minimumWidth(), titleWidth);
+    QCOMPARE(box.minimumHeight(), 2 + 22 + 2);
+
+    box.togglePanel();
+    QCOMPARE(box.minimumHeight(), 2 + 22 + box.panel()->minimumSizeHint().height() + 2);
+    box.togglePanel();
+    QCOMPARE(box.minimumHeight(), 2 + 22 + 2);
+}
+
+void tst_pzBox::windowSystemMaximizeIsFollowed() {
+    pzBox box;
+    const QRect normal(available(box).topLeft() + QPoint(40, 50), QSize(320, 240));
+    box.setGeometry(normal);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.QWidget::setWindowState(Qt::WindowMaximized);
+    QTRY_VERIFY(box.isMaximized());
+    QVERIFY(
+        sameImage(titleBar(box)->minimizeButton()->icon(), QStringLiteral(":/iconMinimize.png")));
+    QVERIFY(grips(box).first()->isHidden());
+
+    QTest::mouseClick(titleBar(box)->minimizeButton(), Qt::LeftButton);
+    QVERIFY(!box.isMaximized());
+    QVERIFY(!box.windowState().testFlag(Qt::WindowMaximized));
+    QTRY_COMPARE(box.geometry(), normal);
+    QVERIFY(
+        sameImage(titleBar(box)->minimizeButton()->icon(), QStringLiteral(":/iconMaximize.png")));
+}
+
+void tst_pzBox::windowSystemRestoreIsFollowed() {
+    pzBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.QWidget::setWindowState(Qt::WindowMaximized);
+    QTRY_VERIFY(box.isMaximized());
+    box.QWidget::setWindowState(Qt::WindowNoState);
+    QTRY_VERIFY(!box.isMaximized());
+    QVERIFY(grips(box).first()->isVisible());
+    QVERIFY(
+        sameImage(titleBar(box)->minimizeButton()->icon(), QStringLiteral(":/iconMaximize.png")));
+}
+
+void tst_pzBox::screenChangeBringsBackTitleBar() {
+    pzBox box;
+    const QRect area = available(box);
+    box.setGeometry(QRect(area.topLeft() + QPoint(30, -10), QSize(320, 240)));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    emit box.screen()->availableGeometryChanged(area);
+    QTRY_COMPARE(box.geometry(), QRect(area.topLeft() + QPoint(30, 0), QSize(320, 240)));
+}
+
+void tst_pzBox::screenChangeKeepsMaximizedBoxOnArea() {
+    pzBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.showMaximized();
+    box.setGeometry(QRect(available(box).topLeft(), QSize(300, 200)));
+    emit box.screen()->geometryChanged(box.screen()->geometry());
+    QTRY_COMPARE(box.geometry(), available(box));
 }
 
 QTEST_MAIN(tst_pzBox)

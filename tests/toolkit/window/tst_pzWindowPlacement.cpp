@@ -24,8 +24,19 @@ void tst_pzWindowPlacement::restored_data() {
         << QRect(100, 100, 300, 200) << both << left << QRect(100, 100, 300, 200);
     QTest::newRow("on the other screen")
         << QRect(1200, 100, 300, 200) << both << left << QRect(1200, 100, 300, 200);
+    QTest::newRow("title bar across two screens")
+        << QRect(900, 100, 300, 200) << both << left << QRect(900, 100, 300, 200);
+    // Still on a screen, but not its title bar: moved the least to bring it back.
     QTest::newRow("one pixel on a screen")
-        << QRect(-299, -199, 300, 200) << both << right << QRect(-299, -199, 300, 200);
+        << QRect(-299, -199, 300, 200) << both << right << QRect(0, 0, 300, 200);
+    QTest::newRow("title bar above the screen")
+        << QRect(100, -10, 300, 200) << both << right << QRect(100, 0, 300, 200);
+    QTest::newRow("screen shrank under it")
+        << QRect(800, 700, 300, 200) << QList<QRect>{left} << left << QRect(700, 700, 300, 200);
+    QTest::newRow("title bar below the screen")
+        << QRect(100, 790, 300, 200) << QList<QRect>{left} << left << QRect(100, 776, 300, 200);
+    QTest::newRow("wider than the screen it shrank to")
+        << QRect(100, 100, 1200, 300) << QList<QRect>{left} << left << QRect(0, 100, 1000, 300);
     // Centred as QRect::center places it: the area's centre (499, 399) and (1399, 319).
     QTest::newRow("screen gone") << QRect(2000, 100, 300, 200) << QList<QRect>{left} << left
                                  << QRect(350, 300, 300, 200);
@@ -47,7 +58,8 @@ void tst_pzWindowPlacement::restored() {
     QFETCH(QList<QRect>, areas);
     QFETCH(QRect, fallback);
     QFETCH(QRect, expected);
-    QCOMPARE(pzWindowPlacement::restored(saved, areas, fallback), expected);
+    const int titleBarHeight = 24;
+    QCOMPARE(pzWindowPlacement::restored(saved, titleBarHeight, areas, fallback), expected);
 }
 
 QTEST_APPLESS_MAIN(tst_pzWindowPlacement)
