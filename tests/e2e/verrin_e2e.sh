@@ -14,15 +14,20 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 readonly SKIPPED=77
 readonly TITLE="Verrin - Oren Vale"
-readonly SCREEN_H=1024
+SCREEN_H=1024
 # The work area that openbox-rc.xml's margins leave free.
-readonly AREA_X=60 AREA_Y=40 AREA_H=984
+readonly AREA_X=60 AREA_Y=40
+AREA_H=984
 SCREEN_W=1280 AREA_W=1220
 # Two monitors side by side on a screen twice as wide.
 if [ "$CASE" = lost_screen ]; then
     SCREEN_W=2560 AREA_W=2500
 fi
-readonly SCREEN_W AREA_W
+# Room for the window at 200 %.
+if [ "$CASE" = crisp_artwork ]; then
+    SCREEN_W=2560 AREA_W=2500 SCREEN_H=1600 AREA_H=1560
+fi
+readonly SCREEN_W AREA_W SCREEN_H AREA_H
 # Window layout: 2-pixel rim, 22-pixel title bar, 150-pixel menu list of 40-pixel entries;
 # from the right edge: 6 pixels, then close, maximize/restore and iconify, 23 pixels each.
 readonly BAR_Y=13
@@ -445,6 +450,46 @@ case_close() {
 case_exit() {
     click_at "$EXIT_X" "$EXIT_Y"
     expect_exit_within 1000
+    expect_quiet_stderr
+}
+
+# The artwork at 200 %: the close glyph and a piece of a tower are not the 100 % pictures with
+# their pixels doubled; the tower shows its picture's "@2x" partner pixel for pixel, in its place.
+crop() { convert "$1" -crop "$4x$5+$2+$3" +repage "$6"; }
+differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1; }
+
+case_crisp_artwork() {
+    wait_for 10000 rim_drawn || fail "no window drawn at 100 %"
+    # Window (600, 450) is scene (598, 448), inside the lower right pair's first tower.
+    crop "$WORK/now.png" $((X + W - 31)) $((Y + 2)) 23 22 "$WORK/glyph100.png"
+    crop "$WORK/now.png" $((X + 600)) $((Y + 450)) 100 100 "$WORK/tower100.png"
+    cp "$WORK/now.png" "$SHOTS/$CASE-100.png"
+
+    kill "$PROGRAM_PID" && wait "$PROGRAM_PID"
+    rm -rf "$XDG_RUNTIME_DIR"
+    QT_SCALE_FACTOR=2 start_program
+    [ "$W $H" = "1800 1288" ] || fail "the window is ${W}x$H at 200 %, expected 1800x1288"
+    wait_for 10000 rim_drawn || fail "no window drawn at 200 %"
+    crop "$WORK/now.png" $((X + W - 62)) $((Y + 4)) 46 44 "$WORK/glyph200.png"
+    crop "$WORK/now.png" $((X + 1200)) $((Y + 900)) 200 200 "$WORK/tower200.png"
+    cp "$WORK/now.png" "$SHOTS/$CASE-200.png"
+
+    local size
+    for size in 100 200; do
+        convert "$WORK/glyph$size.png" -colorspace Gray -threshold 70% "$WORK/mask$size.png"
+    done
+    convert "$WORK/mask100.png" -sample 200% "$WORK/mask100x2.png"
+    convert "$WORK/tower100.png" -sample 200% "$WORK/tower100x2.png"
+    crop "$HERE/../../app/resources/tower@2x.png" 44 94 200 200 "$WORK/partner.png"
+    convert "$WORK/partner.png" -alpha off "$WORK/partner.png"
+    local glyph_changed tower_changed off_partner
+    glyph_changed=$(differing_pixels "$WORK/mask200.png" "$WORK/mask100x2.png")
+    tower_changed=$(differing_pixels "$WORK/tower200.png" "$WORK/tower100x2.png")
+    off_partner=$(differing_pixels "$WORK/tower200.png" "$WORK/partner.png")
+    log "against the 100 % pixels doubled: glyph $glyph_changed of 2024, tower $tower_changed of 40000 pixels differ; against the partner: $off_partner"
+    ((glyph_changed > 0)) || fail "the close glyph at 200 % is the 100 % glyph with its pixels doubled"
+    ((tower_changed > 4000)) || fail "the tower at 200 % is the 100 % tower with its pixels doubled"
+    ((off_partner == 0)) || fail "the tower at 200 % is not its partner picture, pixel for pixel"
     expect_quiet_stderr
 }
 
