@@ -1,6 +1,7 @@
 #include "rvEntity.h"
 
 #include "rvEntity_p.h"
+#include "rvPicture.h"
 
 #include <QGraphicsScene>
 #include <QPainter>
@@ -25,13 +26,12 @@ rvEntity::~rvEntity() {
 
 QRectF rvEntity::boundingRect() const {
     Q_D(const rvEntity);
-    return QRectF(QPointF(0, 0), d->pixmap.size());
+    return QRectF(QPointF(0, 0), d->pixmap.deviceIndependentSize());
 }
 
 void rvEntity::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     Q_D(rvEntity);
-    const QRectF rect = boundingRect();
-    painter->drawPixmap(rect, d->pixmap, rect);
+    rvPicture::draw(*painter, d->pixmap);
 }
 
 int rvEntity::direction() const {
@@ -74,7 +74,10 @@ QString rvEntity::pictureName(const QString& prefix, int variant, int direction)
 QPixmap rvEntity::picture(const QString& name) {
     const QString key = QStringLiteral("rvEntity:") + name;
     QPixmap pixmap;
-    if (!QPixmapCache::find(key, &pixmap) && pixmap.load(name))
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = rvPicture::load(name);
+    if (!pixmap.isNull())
         QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
@@ -82,7 +85,7 @@ QPixmap rvEntity::picture(const QString& name) {
 void rvEntity::loadPixmap(const QString& prefix, int variant) {
     Q_D(rvEntity);
     const QPixmap pixmap = picture(pictureName(prefix, variant, d->direction));
-    if (pixmap.size() != d->pixmap.size())
+    if (pixmap.deviceIndependentSize() != d->pixmap.deviceIndependentSize())
         prepareGeometryChange();
     d->pixmap = pixmap;
     update();
@@ -116,7 +119,7 @@ void rvEntity::leaveIfOutside() {
     if (!scene())
         return;
     // QRectF::contains counts the edges as inside, and never contains an empty rectangle.
-    if (scene()->sceneRect().contains(QRectF(d->position, d->pixmap.size())))
+    if (scene()->sceneRect().contains(QRectF(d->position, d->pixmap.deviceIndependentSize())))
         return;
     d->finished = true;
     setVisible(false);

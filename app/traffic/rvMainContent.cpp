@@ -3,6 +3,7 @@
 #include "rvGeneratorCar.h"
 #include "rvGeneratorMan.h"
 #include "rvMainContent_p.h"
+#include "rvPicture.h"
 #include "rvRoadMap.h"
 #include "rvSprite.h"
 
@@ -88,7 +89,7 @@ void rvMainContent::buildMap(int columns, int rows, const int* cells) {
         for (int column = 0; column < columns; ++column) {
             const int code = cells[row * columns + column];
             const QRectF tile(TileSize * column, TileSize * row, TileSize, TileSize);
-            auto* sprite = new rvSprite(QPixmap(tilePicture(code)));
+            auto* sprite = new rvSprite(rvPicture::load(tilePicture(code)));
             addGenerator(code, tile);
             d->tiles.append(sprite);
             d->scene->addItem(sprite);
@@ -132,11 +133,11 @@ void rvMainContent::clearTiles() {
 void rvMainContent::addTowers(const QPoint& base) {
     Q_D(rvMainContent);
     constexpr int Gap = 32;
-    auto* first = new rvSprite(QPixmap(QStringLiteral(":/tower.png")));
+    auto* first = new rvSprite(rvPicture::load(QStringLiteral(":/tower.png")));
     d->scene->addItem(first);
     first->setZValue(2);
     first->setPos(base.x(), base.y() - first->boundingRect().height());
-    auto* second = new rvSprite(QPixmap(QStringLiteral(":/tower.png")));
+    auto* second = new rvSprite(rvPicture::load(QStringLiteral(":/tower.png")));
     d->scene->addItem(second);
     second->setZValue(2);
     second->setPos(base.x() + second->boundingRect().width() + Gap,

@@ -1,5 +1,6 @@
 #include "rvSprite.h"
 
+#include "rvPicture.h"
 #include "rvSprite_p.h"
 
 #include <QPainter>
@@ -15,11 +16,10 @@ rvSprite::~rvSprite() = default;
 
 QRectF rvSprite::boundingRect() const {
     Q_D(const rvSprite);
-    return QRectF(QPointF(0, 0), d->pixmap.size());
+    return QRectF(QPointF(0, 0), d->pixmap.deviceIndependentSize());
 }
 
 void rvSprite::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     Q_D(rvSprite);
-    const QRectF rect = boundingRect();
-    painter->drawPixmap(rect, d->pixmap, rect);
+    rvPicture::draw(*painter, d->pixmap);
 }

@@ -26,6 +26,8 @@ case "$CASE" in
     scale_200) SCREEN_W=2560 SCREEN_H=1600 SCALE=2 ;;
     # The largest screen size; the cases switch the screen to smaller modes.
     screen_*) SCREEN_W=1600 SCREEN_H=1200 ;;
+    # Room for the window at 200 %.
+    crisp_artwork) SCREEN_W=2560 SCREEN_H=1600 ;;
 esac
 readonly SCREEN_W SCREEN_H SCALE
 readonly AREA_W=$((SCREEN_W - AREA_X)) AREA_H=$((SCREEN_H - AREA_Y))
@@ -148,7 +150,7 @@ settled_geometry() {
 start_program() {
     export XDG_RUNTIME_DIR="$WORK/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
-    (cd "$WORK" && exec env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$SCALE" "$PROGRAM" \
+    (cd "$WORK" && exec env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="${QT_SCALE_FACTOR:-$SCALE}" "$PROGRAM" \
         >"$WORK/program.out" 2>"$WORK/program.err") &
     PROGRAM_PID=$!
     wait_for 20000 window_or_end || fail "no visible window titled \"$TITLE\" appeared"
@@ -672,6 +674,46 @@ case_shrink() {
     echo "$title" | grep -qi 'oren vale' || fail "the title is cut off: $title"
     click_at $((W - 66)) "$BAR_Y"
     wait_for 10000 window_state_is_iconic || fail "the iconify button is not where it belongs"
+    expect_quiet_stderr
+}
+
+# The artwork at 200 %: the close glyph and a piece of a tower are not the 100 % pictures with
+# their pixels doubled; the tower shows its picture's "@2x" partner pixel for pixel, in its place.
+crop() { convert "$1" -crop "$4x$5+$2+$3" +repage "$6"; }
+differing_pixels() { compare -metric AE "$1" "$2" null: 2>&1; }
+
+case_crisp_artwork() {
+    wait_for 10000 rim_drawn || fail "no window drawn at 100 %"
+    # Window (600, 450) is scene (598, 448), inside the lower right pair's first tower.
+    crop "$WORK/now.png" $((X + W - 31)) $((Y + 2)) 23 22 "$WORK/glyph100.png"
+    crop "$WORK/now.png" $((X + 600)) $((Y + 450)) 100 100 "$WORK/tower100.png"
+    cp "$WORK/now.png" "$SHOTS/$CASE-100.png"
+
+    kill "$PROGRAM_PID" && wait "$PROGRAM_PID"
+    rm -rf "$XDG_RUNTIME_DIR"
+    QT_SCALE_FACTOR=2 start_program
+    [ "$W $H" = "1800 1288" ] || fail "the window is ${W}x$H at 200 %, expected 1800x1288"
+    wait_for 10000 rim_drawn || fail "no window drawn at 200 %"
+    crop "$WORK/now.png" $((X + W - 62)) $((Y + 4)) 46 44 "$WORK/glyph200.png"
+    crop "$WORK/now.png" $((X + 1200)) $((Y + 900)) 200 200 "$WORK/tower200.png"
+    cp "$WORK/now.png" "$SHOTS/$CASE-200.png"
+
+    local size
+    for size in 100 200; do
+        convert "$WORK/glyph$size.png" -colorspace Gray -threshold 70% "$WORK/mask$size.png"
+    done
+    convert "$WORK/mask100.png" -sample 200% "$WORK/mask100x2.png"
+    convert "$WORK/tower100.png" -sample 200% "$WORK/tower100x2.png"
+    crop "$HERE/../../app/resources/tower@2x.png" 44 94 200 200 "$WORK/partner.png"
+    convert "$WORK/partner.png" -alpha off "$WORK/partner.png"
+    local glyph_changed tower_changed off_partner
+    glyph_changed=$(differing_pixels "$WORK/mask200.png" "$WORK/mask100x2.png")
+    tower_changed=$(differing_pixels "$WORK/tower200.png" "$WORK/tower100x2.png")
+    off_partner=$(differing_pixels "$WORK/tower200.png" "$WORK/partner.png")
+    log "against the 100 % pixels doubled: glyph $glyph_changed of 2024, tower $tower_changed of 40000 pixels differ; against the partner: $off_partner"
+    ((glyph_changed > 0)) || fail "the close glyph at 200 % is the 100 % glyph with its pixels doubled"
+    ((tower_changed > 4000)) || fail "the tower at 200 % is the 100 % tower with its pixels doubled"
+    ((off_partner == 0)) || fail "the tower at 200 % is not its partner picture, pixel for pixel"
     expect_quiet_stderr
 }
 

@@ -147,13 +147,16 @@ void drawFacade(QPainter& painter) {
     painter.drawPolygon(facadeQuad(0.0, 0.0, 1.0, 0.06));
 }
 
-QImage roofTexture(const QRectF& area) {
-    QImage texture = artImage::canvas(int(area.width()), int(area.height()));
+QImage roofTexture(const QRectF& area, int scale) {
+    QImage texture = artImage::canvas(int(area.width()) * scale, int(area.height()) * scale);
+    texture.setDevicePixelRatio(scale);
     artRandom grain(402);
     for (int y = 0; y < texture.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(texture.scanLine(y));
         for (int x = 0; x < texture.width(); ++x) {
-            const double stain = artNoise::fractal(403, x, y, 128, 4, 3) - 0.5;
+            const double stain = artNoise::fractal(403, (x + 0.5) / scale - 0.5,
+                                                   (y + 0.5) / scale - 0.5, 128, 4, 3) -
+                                 0.5;
             const int tone =
                 qBound(0, int(RoofSurface.red() + stain * 18 + grain.gauss() * 4), 255);
             line[x] = qRgb(tone, tone + 1, tone + 3);
@@ -250,9 +253,9 @@ void drawParapet(QPainter& painter, const QRectF& roof) {
     painter.drawLine(roof.topLeft() + QPointF(0, 0.5), roof.topRight() + QPointF(0, 0.5));
 }
 
-void drawRoof(QPainter& painter) {
+void drawRoof(QPainter& painter, int scale) {
     const QRectF roof(RoofLeft, 0.0, RoofRight - RoofLeft, RoofBottom);
-    painter.drawImage(roof.topLeft(), roofTexture(roof));
+    painter.drawImage(roof.topLeft(), roofTexture(roof, scale));
     drawRoofBox(painter, QRectF(12.0, 12.0, 34.0, 26.0), 7.0, QColor(186, 180, 168));
     drawWaterTank(painter, QPointF(28.0, 63.0), 9.0);
     for (int i = 0; i < 3; ++i)
@@ -264,13 +267,14 @@ void drawRoof(QPainter& painter) {
 
 } // namespace
 
-QImage tower() {
-    QImage image = artImage::canvas(Width, Height);
+QImage tower(int scale) {
+    QImage image = artImage::canvas(Width * scale, Height * scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    artImage::useLogicalPixels(painter, scale);
     drawGroundShadow(painter);
     drawFacade(painter);
-    drawRoof(painter);
+    drawRoof(painter, scale);
     return image;
 }
 

@@ -20,4 +20,7 @@ namespace artCatalogue {
 
 QVector<artPicture> pictures();
 
+// "tower@2x.png" for "tower.png": the file of the same picture drawn at twice its size.
+QString partnerName(const QString& name);
+
 } // namespace artCatalogue

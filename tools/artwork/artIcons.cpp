@@ -29,10 +29,11 @@ void drawBadge(QPainter& painter, const QColor& light, const QColor& dark) {
 }
 
 QImage menuIcon(const QColor& light, const QColor& dark,
-                const std::function<void(QPainter&)>& glyph) {
-    QImage image = artImage::canvas(MenuIconSize, MenuIconSize);
+                const std::function<void(QPainter&)>& glyph, int scale) {
+    QImage image = artImage::canvas(MenuIconSize * scale, MenuIconSize * scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    artImage::useLogicalPixels(painter, scale);
     drawBadge(painter, light, dark);
     glyph(painter);
     return image;
@@ -56,8 +57,10 @@ void drawPowerGlyph(QPainter& painter) {
 }
 
 // The window-button glyphs are drawn pixel by pixel, without antialiasing, so they stay crisp.
-QImage buttonCanvas() {
-    return artImage::canvas(ButtonWidth, ButtonHeight);
+// Their strokes are whole device pixels: at scale 2 the shapes follow the plain ones, with finer
+// steps and corners rounded by one device pixel.
+QImage buttonCanvas(int scale) {
+    return artImage::canvas(ButtonWidth * scale, ButtonHeight * scale);
 }
 
 void fill(QImage& image, const QRect& rect, const QColor& color = Qt::white) {
@@ -66,12 +69,22 @@ void fill(QImage& image, const QRect& rect, const QColor& color = Qt::white) {
     painter.fillRect(rect, color);
 }
 
-// A window outline: `top` rows of title edge, one-pixel sides and bottom.
-void outline(QImage& image, const QRect& rect, int top) {
-    fill(image, QRect(rect.left(), rect.top(), rect.width(), top));
-    fill(image, QRect(rect.left(), rect.top(), 1, rect.height()));
-    fill(image, QRect(rect.right(), rect.top(), 1, rect.height()));
-    fill(image, QRect(rect.left(), rect.bottom(), rect.width(), 1));
+// Clears the outermost device pixel at each corner of `rect`.
+void roundCorners(QImage& image, const QRect& rect) {
+    for (const QPoint& corner :
+         {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight()})
+        fill(image, QRect(corner, QSize(1, 1)), Qt::transparent);
+}
+
+// A window outline in logical pixels: `top` rows of title edge, one-pixel sides and bottom.
+void outline(QImage& image, const QRect& logicalRect, int top, int scale) {
+    const QRect rect(logicalRect.topLeft() * scale, logicalRect.size() * scale);
+    fill(image, QRect(rect.left(), rect.top(), rect.width(), top * scale));
+    fill(image, QRect(rect.left(), rect.top(), scale, rect.height()));
+    fill(image, QRect(rect.right() - scale + 1, rect.top(), scale, rect.height()));
+    fill(image, QRect(rect.left(), rect.bottom() - scale + 1, rect.width(), scale));
+    if (scale > 1)
+        roundCorners(image, rect);
 }
 
 void drawLogoMark(QPainter& painter, double size, const QColor& color) {
@@ -94,48 +107,66 @@ void drawLogoMark(QPainter& painter, double size, const QColor& color) {
 
 } // namespace
 
-QImage about() {
-    return menuIcon(QColor(70, 146, 226), QColor(26, 82, 164), drawInfoGlyph);
+QImage about(int scale) {
+    return menuIcon(QColor(70, 146, 226), QColor(26, 82, 164), drawInfoGlyph, scale);
 }
 
-QImage exit() {
-    return menuIcon(QColor(230, 84, 70), QColor(164, 32, 30), drawPowerGlyph);
+QImage exit(int scale) {
+    return menuIcon(QColor(230, 84, 70), QColor(164, 32, 30), drawPowerGlyph, scale);
 }
 
-QImage iconify() {
-    QImage image = buttonCanvas();
-    fill(image, QRect(7, 14, 9, 2));
+QImage iconify(int scale) {
+    QImage image = buttonCanvas(scale);
+    const QRect bar(QPoint(7, 14) * scale, QSize(9, 2) * scale);
+    fill(image, bar);
+    if (scale > 1)
+        roundCorners(image, bar);
     return image;
 }
 
-QImage maximize() {
-    QImage image = buttonCanvas();
-    outline(image, QRect(6, 5, 11, 11), 3);
+QImage maximize(int scale) {
+    QImage image = buttonCanvas(scale);
+    outline(image, QRect(6, 5, 11, 11), 3, scale);
     return image;
 }
 
-QImage restore() {
-    QImage image = buttonCanvas();
-    outline(image, QRect(9, 4, 9, 9), 2);
+QImage restore(int scale) {
+    QImage image = buttonCanvas(scale);
+    outline(image, QRect(9, 4, 9, 9), 2, scale);
     const QRect front(5, 8, 9, 9);
-    fill(image, front, Qt::transparent);
-    outline(image, front, 2);
+    fill(image, QRect(front.topLeft() * scale, front.size() * scale), Qt::transparent);
+    outline(image, front, 2, scale);
     return image;
 }
 
-QImage close() {
-    QImage image = buttonCanvas();
-    for (int i = 0; i < 9; ++i) {
-        fill(image, QRect(6 + i, 6 + i, 2, 1));
-        fill(image, QRect(14 - i, 6 + i, 2, 1));
+// Two diagonals of nine rows from (6, 6), each row a run of two pixels one pixel on from the row
+// above. At scale 2 the rows are half as high and each moves on by one device pixel, so the
+// strokes run smoothly instead of in steps of two; three device pixels keep their weight.
+QImage close(int scale) {
+    QImage image = buttonCanvas(scale);
+    if (scale == 1) {
+        for (int i = 0; i < 9; ++i) {
+            fill(image, QRect(6 + i, 6 + i, 2, 1));
+            fill(image, QRect(14 - i, 6 + i, 2, 1));
+        }
+        return image;
+    }
+    const int rows = 9 * scale;
+    const int run = scale + 1;
+    const int left = 6 * scale;
+    const int right = 16 * scale; // one past the last lit column of the plain cross, scaled
+    for (int j = 0; j < rows; ++j) {
+        fill(image, QRect(left + j, left + j, run, 1));
+        fill(image, QRect(right - run - j, left + j, run, 1));
     }
     return image;
 }
 
-QImage logo(int size, const QColor& color) {
-    QImage image = artImage::canvas(size, size);
+QImage logo(int size, const QColor& color, int scale) {
+    QImage image = artImage::canvas(size * scale, size * scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    artImage::useLogicalPixels(painter, scale);
     drawLogoMark(painter, size, color);
     return image;
 }

@@ -61,6 +61,12 @@ QImage canvas(int width, int height, const QColor& fill) {
     return image;
 }
 
+void useLogicalPixels(QPainter& painter, int scale) {
+    // Left untouched at scale 1, so the plain pictures stay exactly as they were drawn before.
+    if (scale != 1)
+        painter.scale(scale, scale);
+}
+
 QImage rotated(const QImage& image, int quarterTurns) {
     const int turns = ((quarterTurns % 4) + 4) % 4;
     const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);

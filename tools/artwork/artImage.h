@@ -15,6 +15,10 @@ namespace artImage {
 // Premultiplied ARGB canvas filled with `fill` (transparent by default).
 QImage canvas(int width, int height, const QColor& fill = Qt::transparent);
 
+// Every picture is drawn at `scale` device pixels per logical pixel: 1 for the plain file, 2 for
+// its "@2x" partner. Lets the painter keep drawing in logical pixels on the larger canvas.
+void useLogicalPixels(QPainter& painter, int scale);
+
 // Turns an image by whole quarter turns clockwise, pixel for pixel.
 QImage rotated(const QImage& image, int quarterTurns);
 

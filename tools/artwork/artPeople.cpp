@@ -124,15 +124,16 @@ void drawFigure(QPainter& painter, const Look& look) {
 
 } // namespace
 
-QImage person(int variant, int direction) {
-    QImage image = artImage::canvas(Width, Height);
+QImage person(int variant, int direction, int scale) {
+    QImage image = artImage::canvas(Width * scale, Height * scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    artImage::useLogicalPixels(painter, scale);
     painter.translate(Width / 2.0, Height / 2.0);
     painter.rotate(90.0 * direction);
     drawFigure(painter, lookOf(variant));
     painter.end();
-    return artImage::withShadow(image, QPoint(1, 1), 1, 100);
+    return artImage::withShadow(image, QPoint(scale, scale), scale, 100);
 }
 
 } // namespace artPeople

@@ -197,10 +197,11 @@ void drawSmile(QPainter& painter) {
 
 } // namespace
 
-QImage portrait() {
-    QImage image = artImage::canvas(Width, Height, Qt::white);
+QImage portrait(int scale) {
+    QImage image = artImage::canvas(Width * scale, Height * scale, Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    artImage::useLogicalPixels(painter, scale);
     drawBackground(painter);
     drawTorso(painter);
     drawNeck(painter);

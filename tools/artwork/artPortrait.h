@@ -5,6 +5,7 @@
 // The 300 by 464 flat-shaded portrait of the About page.
 namespace artPortrait {
 
-QImage portrait();
+// scale: device pixels per logical pixel (1, or 2 for the "@2x" partner).
+QImage portrait(int scale = 1);
 
 } // namespace artPortrait

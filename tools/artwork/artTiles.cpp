@@ -22,15 +22,24 @@ void setPixel(QImage& image, int x, int y, QRgb rgb) {
     reinterpret_cast<QRgb*>(image.scanLine(y))[x] = rgb;
 }
 
-QImage grassGround() {
-    QImage image = artImage::canvas(TileSize, TileSize, Qt::black);
+// Where the centre of device pixel `device` lies on the logical pixel grid, as the plain picture
+// samples it: at scale 1 the pixel itself, at scale 2 a quarter pixel either side of it.
+double logical(int device, int scale) {
+    return (device + 0.5) / scale - 0.5;
+}
+
+QImage grassGround(int scale) {
+    const int size = TileSize * scale;
+    QImage image = artImage::canvas(size, size, Qt::black);
     artRandom grain(11);
     const QColor dark(46, 98, 36);
     const QColor light(98, 148, 56);
-    for (int y = 0; y < TileSize; ++y) {
-        for (int x = 0; x < TileSize; ++x) {
-            const double patches = artNoise::fractal(101, x, y, TileSize, 2, 3);
-            const double mottle = artNoise::fractal(102, x, y, TileSize, 8, 2);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double u = logical(x, scale);
+            const double v = logical(y, scale);
+            const double patches = artNoise::fractal(101, u, v, TileSize, 2, 3);
+            const double mottle = artNoise::fractal(102, u, v, TileSize, 8, 2);
             const QColor base = artImage::mix(dark, light, 0.15 + 0.5 * patches + 0.35 * mottle);
             const double jitter = grain.gauss() * 5.0;
             setPixel(image, x, y,
@@ -58,13 +67,16 @@ void drawBlades(QPainter& painter, quint64 seed, int count, const QColor& from, 
     }
 }
 
-QImage asphaltGround() {
-    QImage image = artImage::canvas(TileSize, TileSize, Qt::black);
+QImage asphaltGround(int scale) {
+    const int size = TileSize * scale;
+    QImage image = artImage::canvas(size, size, Qt::black);
     artRandom grain(21);
-    for (int y = 0; y < TileSize; ++y) {
-        for (int x = 0; x < TileSize; ++x) {
-            const double wear = artNoise::fractal(201, x, y, TileSize, 2, 3) - 0.5;
-            const double fine = artNoise::fractal(202, x, y, TileSize, 16, 2) - 0.5;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double u = logical(x, scale);
+            const double v = logical(y, scale);
+            const double wear = artNoise::fractal(201, u, v, TileSize, 2, 3) - 0.5;
+            const double fine = artNoise::fractal(202, u, v, TileSize, 16, 2) - 0.5;
             const double tone = 62.0 + wear * 10.0 + fine * 8.0 + grain.gauss() * 4.5;
             setPixel(image, x, y, toRgb(tone - 1.0, tone, tone + 3.0));
         }
@@ -72,49 +84,83 @@ QImage asphaltGround() {
     return image;
 }
 
-// Loose stones of the aggregate: single light or dark pixels blended over the asphalt.
-void scatterAggregate(QImage& image) {
+// Loose stones of the aggregate: single light or dark pixels blended over the asphalt. At a
+// larger scale each stone covers its square of device pixels unevenly, so it reads as a pebble.
+void scatterAggregate(QImage& image, int scale) {
     artRandom random(22);
+    artRandom texture(23);
     for (int i = 0; i < 240; ++i) {
         const int x = random.below(TileSize);
         const int y = random.below(TileSize);
         const bool light = random.unit() < 0.6;
         const QColor stone = light ? QColor(100, 100, 102) : QColor(34, 35, 38);
-        const QColor here(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]);
-        setPixel(image, x, y, artImage::mix(here, stone, random.range(0.2, 0.5)).rgb());
+        const double strength = random.range(0.2, 0.5);
+        for (int dy = 0; dy < scale; ++dy) {
+            for (int dx = 0; dx < scale; ++dx) {
+                const int px = x * scale + dx;
+                const int py = y * scale + dy;
+                const double t = scale == 1 ? strength : strength * texture.range(0.6, 1.1);
+                const QColor here(reinterpret_cast<const QRgb*>(image.constScanLine(py))[px]);
+                setPixel(image, px, py, artImage::mix(here, stone, t).rgb());
+            }
+        }
     }
 }
 
 constexpr int SlabSize = 32;
 
-// Tone of one slab pixel: the joint row or column is dark, the slab's top and left edges catch the
-// light, its bottom and right edges fall off a little.
-double slabEdgeShade(int along) {
-    if (along == 0)
+// Tone of one slab pixel, `along` device pixels into its slab: the joint row or column is dark,
+// the slab's top and left edges catch the light, its bottom and right edges fall off a little.
+// At a larger scale the joint is as wide as before but bevelled into the slab.
+double slabEdgeShade(int along, int scale) {
+    const int last = SlabSize * scale - 1;
+    if (scale == 1) {
+        if (along == 0)
+            return -46.0;
+        if (along == 1)
+            return 9.0;
+        if (along == last)
+            return -9.0;
+        return 0.0;
+    }
+    switch (along) {
+    case 0:
         return -46.0;
-    if (along == 1)
+    case 1:
+        return -30.0;
+    case 2:
         return 9.0;
-    if (along == SlabSize - 1)
+    case 3:
+        return 5.0;
+    default:
+        break;
+    }
+    if (along == last)
         return -9.0;
+    if (along == last - 1)
+        return -5.0;
     return 0.0;
 }
 
-QImage pavingGround() {
-    QImage image = artImage::canvas(TileSize, TileSize, Qt::black);
+QImage pavingGround(int scale) {
+    const int size = TileSize * scale;
+    const int slab = SlabSize * scale;
+    QImage image = artImage::canvas(size, size, Qt::black);
     artRandom slabs(31);
     double slabTone[2][2];
     for (auto& row : slabTone)
         for (double& tone : row)
             tone = slabs.range(-7.0, 7.0);
     artRandom grain(32);
-    for (int y = 0; y < TileSize; ++y) {
-        for (int x = 0; x < TileSize; ++x) {
-            const double stain = artNoise::fractal(301, x, y, TileSize, 4, 3) - 0.5;
-            const double edge = std::min(slabEdgeShade(x % SlabSize), 0.0) +
-                                std::min(slabEdgeShade(y % SlabSize), 0.0) +
-                                std::max(slabEdgeShade(x % SlabSize), 0.0) +
-                                std::max(slabEdgeShade(y % SlabSize), 0.0);
-            const double tone = 184.0 + slabTone[y / SlabSize][x / SlabSize] + stain * 12.0 +
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double stain =
+                artNoise::fractal(301, logical(x, scale), logical(y, scale), TileSize, 4, 3) - 0.5;
+            const double across = slabEdgeShade(x % slab, scale);
+            const double down = slabEdgeShade(y % slab, scale);
+            const double edge = std::min(across, 0.0) + std::min(down, 0.0) +
+                                std::max(across, 0.0) + std::max(down, 0.0);
+            const double tone = 184.0 + slabTone[y / slab][x / slab] + stain * 12.0 +
                                 grain.gauss() * 3.0 + std::max(edge, -46.0);
             setPixel(image, x, y, toRgb(tone + 1.0, tone, tone - 4.0));
         }
@@ -124,23 +170,24 @@ QImage pavingGround() {
 
 } // namespace
 
-QImage grass() {
-    QImage image = grassGround();
+QImage grass(int scale) {
+    QImage image = grassGround(scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    artImage::useLogicalPixels(painter, scale);
     drawBlades(painter, 12, 260, QColor(34, 78, 26), QColor(60, 112, 40));
     drawBlades(painter, 13, 220, QColor(110, 160, 62), QColor(150, 186, 84));
     return image;
 }
 
-QImage road() {
-    QImage image = asphaltGround();
-    scatterAggregate(image);
+QImage road(int scale) {
+    QImage image = asphaltGround(scale);
+    scatterAggregate(image, scale);
     return image;
 }
 
-QImage sidewalk() {
-    return pavingGround();
+QImage sidewalk(int scale) {
+    return pavingGround(scale);
 }
 
 } // namespace artTiles

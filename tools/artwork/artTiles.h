@@ -7,8 +7,9 @@ namespace artTiles {
 
 constexpr int TileSize = 64;
 
-QImage grass();
-QImage road();
-QImage sidewalk();
+// scale: device pixels per logical pixel (1, or 2 for the "@2x" partner).
+QImage grass(int scale = 1);
+QImage road(int scale = 1);
+QImage sidewalk(int scale = 1);
 
 } // namespace artTiles

@@ -117,11 +117,12 @@ void drawHoodCreases(QPainter& painter, const QRectF& body, double end, const QC
     painter.drawLine(QPointF(c + 5.5, body.top() + 4.0), QPointF(c + 4.5, end - 1.0));
 }
 
-QImage sedan() {
+QImage sedan(int scale) {
     const QColor red(200, 34, 38);
-    QImage image = artImage::canvas(39, CarLength);
+    QImage image = artImage::canvas(39 * scale, CarLength * scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    artImage::useLogicalPixels(painter, scale);
     const QRectF body(2.5, 2.0, 34.0, 60.0);
     fillBody(painter, bodyOutline(body, 8.0, 6.5), red);
     drawHoodCreases(painter, body, 20.0, red);
@@ -134,12 +135,13 @@ QImage sedan() {
     return image;
 }
 
-QImage compact() {
+QImage compact(int scale) {
     const QColor blue(36, 92, 186);
     const QColor white(236, 236, 230);
-    QImage image = artImage::canvas(33, CarLength);
+    QImage image = artImage::canvas(33 * scale, CarLength * scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    artImage::useLogicalPixels(painter, scale);
     const QRectF body(2.5, 6.0, 28.0, 52.0);
     fillBody(painter, bodyOutline(body, 9.0, 5.0), blue);
     drawMirrors(painter, body, 17.5, blue);
@@ -168,11 +170,12 @@ void drawRoofHatch(QPainter& painter, const QRectF& roof) {
     painter.drawRoundedRect(hatch, 1.0, 1.0);
 }
 
-QImage van() {
+QImage van(int scale) {
     const QColor yellow(236, 182, 34);
-    QImage image = artImage::canvas(37, CarLength);
+    QImage image = artImage::canvas(37 * scale, CarLength * scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    artImage::useLogicalPixels(painter, scale);
     const QRectF body(2.5, 2.0, 32.0, 60.0);
     fillBody(painter, bodyOutline(body, 6.5, 2.5), yellow);
     drawMirrors(painter, body, 10.5, yellow);
@@ -185,23 +188,23 @@ QImage van() {
     return image;
 }
 
-QImage master(int variant) {
+QImage master(int variant, int scale) {
     switch (variant) {
     case 1:
-        return sedan();
+        return sedan(scale);
     case 2:
-        return compact();
+        return compact(scale);
     default:
-        return van();
+        return van(scale);
     }
 }
 
 } // namespace
 
-QImage car(int variant, int direction) {
+QImage car(int variant, int direction, int scale) {
     // The light falls from the top left in every picture, so the shadow goes on after the turn.
-    return artImage::withShadow(artImage::rotated(master(variant), direction), QPoint(1, 1), 1,
-                                120);
+    return artImage::withShadow(artImage::rotated(master(variant, scale), direction),
+                                QPoint(scale, scale), scale, 120);
 }
 
 } // namespace artVehicles

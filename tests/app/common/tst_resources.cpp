@@ -24,6 +24,11 @@ private:
         int height;
     };
     static QList<Entry> entries();
+    // Every picture but the stretched wallpapers has its "@2x" partner, for high-density screens.
+    static bool hasPartner(const QString& name) { return !name.startsWith(QLatin1String("wall")); }
+    static QString partnerOf(const QString& name) {
+        return QString(name).replace(QLatin1String(".png"), QLatin1String("@2x.png"));
+    }
 };
 
 QList<tst_resources::Entry> tst_resources::entries() {
@@ -68,9 +73,15 @@ void tst_resources::everyPictureResolvesWithItsFormatAndSize_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("size");
-    for (const Entry& entry : entries())
-        QTest::newRow(entry.name) << QStringLiteral(":/") + QLatin1String(entry.name)
-                                  << QByteArray(entry.format) << QSize(entry.width, entry.height);
+    for (const Entry& entry : entries()) {
+        const QString name = QLatin1String(entry.name);
+        QTest::newRow(entry.name) << ":/" + name << QByteArray(entry.format)
+                                  << QSize(entry.width, entry.height);
+        if (hasPartner(name))
+            QTest::newRow(qPrintable(partnerOf(name)))
+                << ":/" + partnerOf(name) << QByteArray(entry.format)
+                << QSize(entry.width, entry.height) * 2;
+    }
 }
 
 void tst_resources::everyPictureResolvesWithItsFormatAndSize() {
@@ -90,8 +101,11 @@ void tst_resources::everyPictureResolvesWithItsFormatAndSize() {
 
 void tst_resources::collectionsHoldNothingElseAtTheRoot() {
     QStringList expected;
-    for (const Entry& entry : entries())
+    for (const Entry& entry : entries()) {
         expected << QLatin1String(entry.name);
+        if (hasPartner(expected.last()))
+            expected << partnerOf(expected.last());
+    }
     QStringList found = QDir(QStringLiteral(":/")).entryList(QDir::Files);
     expected.sort();
     found.sort();

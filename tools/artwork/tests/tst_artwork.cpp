@@ -100,6 +100,22 @@ QImage transposed(const QImage& image) {
     return artImage::rotated(image.mirrored(true, false), 1);
 }
 
+// Mean difference per channel, premultiplied, so that colours under full transparency count not.
+double meanDifference(const QImage& a, const QImage& b) {
+    const QImage pa = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage pb = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    double sum = 0.0;
+    for (int y = 0; y < pa.height(); ++y) {
+        for (int x = 0; x < pa.width(); ++x) {
+            const QRgb p = pa.pixel(x, y);
+            const QRgb q = pb.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return sum / (4.0 * pa.width() * pa.height());
+}
+
 } // namespace
 
 class tst_artwork : public QObject {
@@ -121,6 +137,8 @@ private slots:
     void logoRenditionsShareOneShape();
     void towerStandsOnTheGround();
     void filesAreRepeatableAndSmall();
+    void partnersAreDrawnAtTwiceTheSize();
+    void committedFilesAreWhatTheGeneratorDraws();
 };
 
 void tst_artwork::catalogueMatchesCollections() {
@@ -192,6 +210,9 @@ void tst_artwork::tilesWrapSeamlessly_data() {
     QTest::newRow("grass") << "grassSprite.png";
     QTest::newRow("road") << "roadSprite.png";
     QTest::newRow("sidewalk") << "sideSprite.png";
+    QTest::newRow("grass@2x") << "grassSprite@2x.png";
+    QTest::newRow("road@2x") << "roadSprite@2x.png";
+    QTest::newRow("sidewalk@2x") << "sideSprite@2x.png";
 }
 
 void tst_artwork::tilesWrapSeamlessly() {
@@ -256,7 +277,7 @@ void tst_artwork::carsFaceTheirDirection() {
 void tst_artwork::nothingIsClippedAtTheEdges() {
     for (const artPicture& entry : artCatalogue::pictures()) {
         const QImage image = picture(entry.name);
-        if (isOpaqueEverywhere(image) || entry.name == "tower.png")
+        if (isOpaqueEverywhere(image) || entry.name.startsWith(QLatin1String("tower")))
             continue;
         // Soft shadows may reach the border; the drawn bodies must not.
         QVERIFY2(strongestBorderAlpha(image) < 200, qPrintable(entry.name));
@@ -264,18 +285,21 @@ void tst_artwork::nothingIsClippedAtTheEdges() {
 }
 
 void tst_artwork::windowGlyphsAreCrispWhite() {
-    for (const char* name :
-         {"iconIconify.png", "iconMaximize.png", "iconMinimize.png", "iconClose.png"}) {
+    QStringList names = {"iconIconify.png", "iconMaximize.png", "iconMinimize.png",
+                         "iconClose.png"};
+    for (const QString& name : QStringList(names))
+        names.append(artCatalogue::partnerName(name));
+    for (const QString& name : names) {
         const QImage image = picture(name);
         int lit = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb p = image.pixel(x, y);
-                QVERIFY2(qAlpha(p) == 0 || p == qRgba(255, 255, 255, 255), name);
+                QVERIFY2(qAlpha(p) == 0 || p == qRgba(255, 255, 255, 255), qPrintable(name));
                 lit += qAlpha(p) ? 1 : 0;
             }
         }
-        QVERIFY2(lit >= 12, name);
+        QVERIFY2(lit >= 12, qPrintable(name));
     }
 }
 
@@ -358,6 +382,45 @@ void tst_artwork::filesAreRepeatableAndSmall() {
         QCOMPARE(reader.size(), picture(entry.name).size());
     }
     QVERIFY2(total < 3 * 1024 * 1024, qPrintable(QString::number(total)));
+}
+
+// Every picture but the stretched wallpapers and the desktop icon has its partner: the same
+// picture drawn anew at twice the size, not its pixels doubled.
+void tst_artwork::partnersAreDrawnAtTwiceTheSize() {
+    int partners = 0;
+    for (const artPicture& entry : artCatalogue::pictures()) {
+        if (entry.name.contains(QLatin1String("@2x")))
+            continue;
+        const QImage plain = picture(entry.name);
+        const QImage partner = picture(artCatalogue::partnerName(entry.name));
+        const bool alone =
+            entry.name.startsWith(QLatin1String("wall")) || entry.folder == artPicture::Desktop;
+        QVERIFY2(partner.isNull() == alone, qPrintable(entry.name));
+        if (alone)
+            continue;
+        ++partners;
+        QCOMPARE(partner.size(), plain.size() * 2);
+        QVERIFY2(partner != plain.scaled(partner.size()).convertToFormat(partner.format()),
+                 qPrintable(entry.name));
+        const double difference = meanDifference(
+            partner.scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), plain);
+        QVERIFY2(difference < 8.0, qPrintable(entry.name + ": " + QString::number(difference)));
+    }
+    QCOMPARE(partners, 38);
+}
+
+void tst_artwork::committedFilesAreWhatTheGeneratorDraws() {
+    const QString folders[] = {"app/resources", "toolkit/resources", "app/desktop"};
+    for (const artPicture& entry : artCatalogue::pictures()) {
+        if (entry.name.endsWith(QLatin1String(".jpg")))
+            continue; // lossy: the repeatable bytes are checked above
+        const QString path =
+            QStringLiteral(ARTWORK_SOURCE_DIR "/%1/%2").arg(folders[entry.folder], entry.name);
+        const QImage committed(path);
+        QVERIFY2(!committed.isNull(), qPrintable(path));
+        QVERIFY2(committed.convertToFormat(QImage::Format_ARGB32) == picture(entry.name),
+                 qPrintable(entry.name));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_artwork)

@@ -1,0 +1,20 @@
+#pragma once
+
+class QPainter;
+class QPixmap;
+class QString;
+
+// Pictures of the program's resource collection at the resolution of the screen.
+namespace rvPicture {
+
+// The picture at `name`, or on a screen with a device pixel ratio above 1 its "@2x" partner
+// when there is one; either way its logical size (QPixmap::deviceIndependentSize) is that of
+// the plain picture. Null when it cannot be loaded.
+QPixmap load(const QString& name);
+
+// Draws the whole picture unscaled, at its logical size, with its top-left corner at the origin.
+// A picture whose resolution differs from the painter's device (the "@2x" partner at 150 %) is
+// resampled smoothly instead of pixel by pixel.
+void draw(QPainter& painter, const QPixmap& pixmap);
+
+} // namespace rvPicture
