@@ -644,7 +644,8 @@ case_screen_normal() {
     expect_quiet_stderr
 }
 
-# The window manager maximizes the window itself; one click on the button restores it.
+# The window manager maximizes the window itself; one click on the button restores it, and
+# its close request ends the program.
 case_wm_maximize() {
     command -v wmctrl >/dev/null || {
         echo "[$CASE] SKIP: wmctrl is not installed" >&2
@@ -658,6 +659,9 @@ case_wm_maximize() {
     wait_for 10000 geometry_is "$X" "$Y" "$W" "$H" \
         || fail "one click after the window manager's maximize gave $(geometry), expected $X $Y $W $H"
     xprop -id "$WIN" _NET_WM_STATE | grep -q MAXIMIZED && fail "still maximized for the manager"
+    # The manager's close request ends the program.
+    wmctrl -i -c "$WIN"
+    expect_exit_within 2000
     expect_quiet_stderr
 }
 
