@@ -16,7 +16,10 @@ pzFrameMenu::pzFrameMenu(QWidget* parent)
     resize(0, 0);
 }
 
-pzFrameMenu::~pzFrameMenu() = default;
+// The shown widget is deleted with the children, after this object has stopped being a frame menu.
+pzFrameMenu::~pzFrameMenu() {
+    disconnect(d_func()->widgetWatch);
+}
 
 pzDynamicWidget* pzFrameMenu::dynamicWidget() const {
     return d_func()->dynamicWidget;
@@ -37,14 +40,12 @@ void pzFrameMenu::setWidget(QWidget* widget) {
     d->dynamicWidget->setWidget(widget);
     resize(widget->width() + d->margin, widget->height() + d->margin);
     // Deleted elsewhere, the widget leaves no shadow around nothing.
-    connect(widget, &QObject::destroyed, this, [this, widget] {
-        const QWidget* shown = this->widget();
-        if (!shown || shown == widget)
-            resize(0, 0);
-    });
+    disconnect(d->widgetWatch);
+    d->widgetWatch = connect(widget, &QObject::destroyed, this, [this] { resize(0, 0); });
 }
 
 QWidget* pzFrameMenu::takeWidget() {
+    disconnect(d_func()->widgetWatch);
     resize(0, 0);
     return d_func()->dynamicWidget->takeWidget();
 }

@@ -9,4 +9,6 @@ class pzFrameMenuPrivate : public pzPrivate {
 public:
     pzDynamicWidget* dynamicWidget = nullptr;
     int margin = 2;
+    // The shown widget's end, which empties the frame menu.
+    QMetaObject::Connection widgetWatch;
 };
