@@ -27,7 +27,7 @@ public:
     bool entered() const;
     /// Whether the item shows its pressed look: from the press until 100 ms after the release.
     bool pushed() const;
-    // Whether the item is its list menu's current item.
+    /// Whether the item is its list menu's current item (shown with the pressed look).
     bool isSelected() const;
 
     /// The icon size plus a margin of 4 pixels on each side.
