@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # verrin_qrc_files(<variable> <qrc file>)
 # The files a resource collection lists, with the collection's folder in front: the .qrc stays
 # the one list of the pictures, and qt_add_resources' target form embeds them (BASE that folder).

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Every program and shared library the build writes finds its libraries through absolute
 # folders or folders relative to itself ($ORIGIN), never through the working folder: an empty
 # RUNPATH entry, or one like "." or "lib", would load a library placed there by anyone.

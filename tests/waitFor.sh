@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Sourced by the suites driven from the shell: waiting on a condition with a bound, never a fixed
 # sleep.
 

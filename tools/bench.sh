@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Builds and runs the benchmark, which prints one table: start-up, memory and CPU of the main
 # window against a bare Qt window and against one that draws a line of text, and the cost of an
 # animation tick and a full repaint of the city block at its traffic limit.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Shared by tools/run.sh and tools/test.sh: install what the build needs, then build.
 set -euo pipefail
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Formats every C++ file of the tree with the committed .clang-format; --check only lists the
 # files that differ from it and fails when there is one.
 set -euo pipefail

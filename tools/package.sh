@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian packages with dpkg-buildpackage from a copy of the source tree, so that its
 # artefacts, which it writes beside the tree it builds, land in the output folder.
 # Usage: tools/package.sh [output folder, by default build/default/debian]

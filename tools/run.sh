@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Builds the program and starts it; without a display, runs it on Xvfb and saves a screenshot.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 

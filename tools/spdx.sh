@@ -52,7 +52,8 @@ comment_style() {
     *.xml | *.qrc | *.ui | *.md | *.html | *.svg) echo xml ;;
     *.[1-9]) echo roff ;;
     *.sh | *.cmake | CMakeLists.txt | *.py | *.pc | *.toml | *.supp | *.desktop | *.yml | *.yaml \
-        | .gitignore | .clang-format | rules | control | *.install | *.links | *.docs | *.manpages)
+        | .gitignore | .clang-format | rules | control | *.install | *.links | *.docs | *.manpages \
+        | Doxyfile)
         echo "#" ;;
     *) head -c 2 "$ROOT/$path" | grep -q '^#!' && echo "#" ;;
     esac

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Drops each of Qt's scaling variables (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS, QT_FONT_DPI)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 #include "rvMainContent.h"
 
 #include "rvGeneratorCar.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 // The baselines of the window benchmark: a bare Qt window of the main window's size
 // (`--child bare`), and the same window drawing one line of text (`--child bare-text`), which
 // pays for the font database as every window with a title does.

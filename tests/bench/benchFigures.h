@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Shared by the benchmark's parts: a summary of repeated measurements and one row of the table.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 // Prints one table of the program's costs, each next to a baseline measured in the same run.
 //   bench_verrin [--seconds N] [--startups N]
 // --seconds: how long the windows run before memory and CPU are read (default 30);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 #include "trafficBench.h"
 
 #include "rvClock.h"
@@ -87,15 +90,15 @@ QList<BenchRow> trafficRows() {
         timer->stop();
     QGraphicsScene& scene = *view.scene();
     const int entities = fillTraffic(view, scene);
-    const QString traffic = QStringLiteral("%1 entities, %2 items").arg(entities).arg(scene.items().size());
+    const QString traffic =
+        QStringLiteral("%1 entities, %2 items").arg(entities).arg(scene.items().size());
 
     QList<BenchRow> rows;
     rows << frameShareRow(QStringLiteral("animation tick (%1)").arg(traffic),
                           summarize(timeTicks(scene, 2000)), 1e3, "us");
-    rows << frameShareRow(QStringLiteral("full repaint of the view at %1x%2")
-                              .arg(view.width())
-                              .arg(view.height()),
-                          summarize(timeRepaints(*view.viewport(), 300)), 1e6, "ms");
+    rows << frameShareRow(
+        QStringLiteral("full repaint of the view at %1x%2").arg(view.width()).arg(view.height()),
+        summarize(timeRepaints(*view.viewport(), 300)), 1e6, "ms");
     rvClock::setManual(false);
     return rows;
 }

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 """Reads the running verrin program through the accessibility bus, as a screen reader does,
 and checks the names, roles and states it shows and that each action does what it says.
 

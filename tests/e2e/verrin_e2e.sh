@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Real-display tests: starts the verrin program on its own Xvfb display under openbox and
 # drives it from outside with xdotool, reading the result back with xwininfo, xprop and
 # screenshots, as a user at the screen would see it.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Installs into a staged prefix and uses only what was installed: a CMake consumer, a pkg-config
 # consumer, the desktop files' validators; then builds the Debian packages, checks them with
 # lintian, unpacks them and builds the consumer against them and runs the packaged program.

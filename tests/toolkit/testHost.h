@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include <QColor>
@@ -6,8 +9,8 @@
 #include <QTest>
 #include <QWidget>
 
-// Helpers shared by the button and list suites: a parent of a known opaque colour to read looks from,
-// colour arithmetic over it, and hover events.
+// Helpers shared by the button and list suites: a parent of a known opaque colour to read looks
+// from, colour arithmetic over it, and hover events.
 namespace testHost {
 
 inline const QColor HostColor(0, 128, 0);

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Runs a program on Qt's Wayland platform, on a headless Weston compositor of its own.
 #
 # Usage: wayland_smoke.sh suite <qtpaths> <Qt Test program>

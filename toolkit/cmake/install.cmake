@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
 # Installs the library, its public headers (never the _p.h ones), a CMake package and a pkg-config file.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "pzPrivatable.h"
@@ -23,7 +26,7 @@ public:
     /// The time of day of the last start through pzTimer; null if never started.
     QTime time() const;
 
-// These hide QTimer's slots: a call through a QTimer pointer does not update time().
+    // These hide QTimer's slots: a call through a QTimer pointer does not update time().
 public slots:
     /// Starts or restarts the timer with an interval of `msec` milliseconds and records the time.
     void start(int msec);

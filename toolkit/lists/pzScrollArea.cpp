@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 #include "pzScrollArea.h"
 
 #include "pzScrollArea_p.h"

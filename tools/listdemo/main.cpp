@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 // A small window that shows the fade buttons and the list-menu machinery at work: a side menu
 // with two entries whose pages open in the page area beside it.
 //

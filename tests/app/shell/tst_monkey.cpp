@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 #include "mouseDrag.h"
 #include "pzBoxTop.h"
 #include "pzEdgeGrip.h"
@@ -31,7 +34,9 @@ private:
     };
 
     QList<Action> actions();
-    int randomInt(int low, int high) { return std::uniform_int_distribution<int>(low, high)(mRandom); }
+    int randomInt(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(mRandom);
+    }
     QPoint randomPointIn(const QRect& rect);
     QPoint randomGlobalPoint();
 
@@ -184,11 +189,23 @@ QList<tst_monkey::Action> tst_monkey::actions() {
         {"double click program button", 2, [this] { doubleClick(mTop->programButton()); }},
         {"click maximize button", 5, [this] { click(mTop->minimizeButton()); }},
         {"double click maximize button", 2, [this] { doubleClick(mTop->minimizeButton()); }},
-        {"click iconify button", 2, [this] { click(mTop->iconifyButton()); reopen(); }},
-        {"click close button", 1, [this] { click(mTop->closeButton()); reopen(); }},
+        {"click iconify button", 2,
+         [this] {
+             click(mTop->iconifyButton());
+             reopen();
+         }},
+        {"click close button", 1,
+         [this] {
+             click(mTop->closeButton());
+             reopen();
+         }},
         {"click About", 6, [this] { click(mAbout); }},
         {"double click About", 3, [this] { doubleClick(mAbout); }},
-        {"click Exit", 1, [this] { click(mExit); reopen(); }},
+        {"click Exit", 1,
+         [this] {
+             click(mExit);
+             reopen();
+         }},
         {"double click free title bar", 3, freeTitleBarDoubleClick},
         {"drag title bar", 8, [this] { dragTitleBar(); }},
         {"drag grip or side handle", 8, [this] { dragGrip(); }},

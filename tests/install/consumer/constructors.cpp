@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 // Builds every public toolkit class with a null parent written both as nullptr and as 0, so an
 // overload that makes either ambiguous fails to compile; exits 1 if the toolkit says anything.
 #include <pzBox.h>

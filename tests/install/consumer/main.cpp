@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 // Opens a box with a menu page of its own; exit status 0 when the toolkit's pictures resolve.
 #include <pzBox.h>
 #include <pzBoxPanel.h>
