@@ -101,5 +101,5 @@ void pzFadeButton::paintEvent(QPaintEvent*) {
     const QPixmap pixmap = icon().pixmap(size, QIcon::Normal, QIcon::Off);
     painter.drawPixmap(QRectF(iconRect), pixmap, QRectF());
     if (pzKeyboardFocus::isShownOn(this))
-        pzKeyboardFocus::paintFrame(painter, rect(), pzKeyboardFocus::LightFrame);
+        pzKeyboardFocus::paintFrame(painter, rect(), pzLook::focusOnDarkColor);
 }

@@ -3,18 +3,16 @@
 
 #include "pzKeyboardFocus_p.h"
 
+#include "pzLook_p.h"
+
 #include <QAbstractButton>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
-const QColor pzKeyboardFocus::LightFrame(255, 255, 255, 220);
-const QColor pzKeyboardFocus::DarkFrame(0, 0, 0, 180);
 bool pzKeyboardFocus::keyboardInUse = false;
 
 namespace {
-
-constexpr int FrameWidth = 1;
 
 bool isActivationKey(const QKeyEvent* event) {
     const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -33,10 +31,11 @@ bool pzKeyboardFocus::isShownOn(const QWidget* widget) {
 
 void pzKeyboardFocus::paintFrame(QPainter& painter, const QRect& rect, const QColor& color) {
     painter.save();
-    painter.setPen(QPen(color, FrameWidth));
+    painter.setPen(QPen(color, pzLook::focusFrameWidth));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect).adjusted(0.5 * FrameWidth, 0.5 * FrameWidth, -0.5 * FrameWidth,
-                                           -0.5 * FrameWidth));
+    // A pen's width straddles its line: inset by half of it so the whole frame lies inside.
+    const qreal half = 0.5 * pzLook::focusFrameWidth;
+    painter.drawRect(QRectF(rect).adjusted(half, half, -half, -half));
     painter.restore();
 }
 

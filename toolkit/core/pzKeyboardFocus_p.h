@@ -20,9 +20,6 @@ class pzKeyboardFocus : public QObject {
     Q_OBJECT
 
 public:
-    static const QColor LightFrame;
-    static const QColor DarkFrame;
-
     // Watches the button's focus, mouse and key events.
     void attach(QAbstractButton* button);
     static bool isShownOn(const QWidget* widget);

@@ -23,6 +23,15 @@ inline const QColor listHoverColor(0, 0, 0, 150);
 // List areas and frames.
 inline const QColor areaColor(255, 255, 255, 200);
 inline const QColor rimColor(Qt::black);
+// The close button's hover and pressed backgrounds.
+inline const QColor closeHoverColor(255, 0, 0, 150);
+inline const QColor closePushColor(255, 0, 0, 255);
+// The line under a list item at rest.
+inline const QColor separatorColor(0, 0, 0, 50);
+// The keyboard focus frame, on dark and on light backgrounds.
+inline const QColor focusOnDarkColor(255, 255, 255, 220);
+inline const QColor focusOnLightColor(0, 0, 0, 180);
+constexpr int focusFrameWidth = 1;
 
 constexpr int rimWidth = 2;
 constexpr int gripSize = 10;

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QColor SeparatorColor(0, 0, 0, 50);
-
 void announceSelection(pzListItem* item) {
     QAccessible::State changed;
     changed.selected = true;
@@ -122,8 +120,8 @@ void pzListItem::paintEvent(QPaintEvent*) {
         d->paintCaption(painter, content);
     if (pzKeyboardFocus::isShownOn(this)) {
         const bool dark = d->selected || d->pushed || d->entered;
-        pzKeyboardFocus::paintFrame(
-            painter, rect(), dark ? pzKeyboardFocus::LightFrame : pzKeyboardFocus::DarkFrame);
+        pzKeyboardFocus::paintFrame(painter, rect(),
+                                    dark ? pzLook::focusOnDarkColor : pzLook::focusOnLightColor);
     }
 }
 
@@ -140,5 +138,5 @@ void pzListItemPrivate::paintCaption(QPainter& painter, const QRect& content) {
     paint.drawTextElided(textRect, q->text());
 
     if (!pushed && !entered)
-        paint.drawRect(QRect(0, q->height() - 1, q->width(), 1), SeparatorColor);
+        paint.drawRect(QRect(0, q->height() - 1, q->width(), 1), pzLook::separatorColor);
 }

@@ -55,8 +55,8 @@ void pzBoxTopPrivate::createButtons() {
     iconifyButton = createWindowButton(QStringLiteral(":/iconIconify.png"));
     minimizeButton = createWindowButton(QStringLiteral(":/iconMaximize.png"));
     closeButton = createWindowButton(QStringLiteral(":/iconClose.png"));
-    closeButton->setBackColor(QColor(255, 0, 0, 150));
-    closeButton->setBackColorPush(QColor(255, 0, 0, 255));
+    closeButton->setBackColor(pzLook::closeHoverColor);
+    closeButton->setBackColorPush(pzLook::closePushColor);
     describe(iconifyButton, pzBoxTop::tr("Minimize"));
     describe(minimizeButton, pzBoxTop::tr("Maximize"));
     describe(closeButton, pzBoxTop::tr("Close"));
