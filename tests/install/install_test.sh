@@ -67,6 +67,7 @@ for name in libpztools1 libpztools-dev verrin; do
 done
 dpkg-deb -f "$packages"/verrin_*.deb Depends | grep -q "libpztools1 (>= 1.0"
 dpkg-deb -f "$packages"/libpztools-dev_*.deb Depends | grep -q "libpztools1 (= 1.0"
+dpkg-deb -f "$packages"/libpztools1_*.deb Depends | grep -q "qt6-base-abi (= "
 # The package build makes the reference documentation where the project has it and Doxygen runs.
 if [ -f "$source/docs/CMakeLists.txt" ] && command -v doxygen >/dev/null; then
     test -f "$root/usr/share/doc/libpztools-dev/html/index.html"
