@@ -8,7 +8,8 @@
 #        wayland_smoke.sh program <qtpaths> <verrin>
 # "suite" runs the Qt Test program to its end. "program" starts verrin and waits until its
 # window has a title and a drawn buffer in the client's protocol trace; the headless compositor
-# has no input devices to close it with, so it is then ended with SIGTERM.
+# has no input devices to close it with, so it is then ended with SIGTERM, which it takes as a
+# request to shut down.
 # Either way the program must write nothing to stderr (the protocol trace aside).
 # Exit status: 0 passed, 1 failed, 77 skipped (no Weston or no Qt Wayland platform plugin).
 set -uo pipefail
@@ -100,8 +101,10 @@ run_program() {
     kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended by itself"
     log "the window is drawn"
     kill "$PROGRAM_PID"
-    wait "$PROGRAM_PID" 2>/dev/null
+    local status=0
+    wait "$PROGRAM_PID" 2>/dev/null || status=$?
     PROGRAM_PID=""
+    ((status == 0)) || fail "SIGTERM ended the program with status $status, not by its shut-down"
     if program_errors | grep -q .; then
         fail "the program wrote to stderr"
     fi
