@@ -4,6 +4,7 @@
 #include "pzAccessibleBox_p.h"
 
 #include "pzAccessibleButton_p.h"
+#include "pzBoxRim_p.h"
 #include "pzEdgeGrip.h"
 
 #include <QAbstractButton>
@@ -18,7 +19,7 @@ QList<QWidget*> pzAccessibleBox::shownChildren() const {
     for (QObject* object : widget()->children()) {
         auto* child = qobject_cast<QWidget*>(object);
         if (child && !child->isWindow() && !qobject_cast<QSizeGrip*>(child) &&
-            !qobject_cast<pzEdgeGrip*>(child))
+            !qobject_cast<pzEdgeGrip*>(child) && !qobject_cast<pzBoxRim*>(child))
             children.append(child);
     }
     return children;

@@ -3,6 +3,7 @@
 
 #include "pzBox.h"
 
+#include "pzBoxRim_p.h"
 #include "pzBoxTop.h"
 #include "pzBoxTop_p.h"
 #include "pzBox_p.h"
@@ -200,6 +201,8 @@ void pzBoxPrivate::init() {
     edgeBottom = new pzEdgeGrip(Qt::BottomEdge, q);
     edgeLeft = new pzEdgeGrip(Qt::LeftEdge, q);
     edgeRight = new pzEdgeGrip(Qt::RightEdge, q);
+    for (Qt::Edge edge : {Qt::TopEdge, Qt::BottomEdge, Qt::LeftEdge, Qt::RightEdge})
+        rimSides.append(new pzBoxRim(edge, q));
 
     dragging = false;
     lastDragPos = noDragPos();
@@ -425,8 +428,12 @@ void pzBox::resizeEvent(QResizeEvent*) {
     d->gripBottomLeft->move(0, h - gh);
     d->gripBottomRight->move(w - gw, h - gh);
     d->placeEdgeGrips();
+    for (pzBoxRim* side : d->rimSides)
+        side->place();
     if (d->maximized)
         return;
+    for (pzBoxRim* side : d->rimSides)
+        side->raise();
     for (pzEdgeGrip* edge : d->edgeGrips())
         edge->raise();
     for (pzSizeGrip* grip : d->cornerGrips())

@@ -15,6 +15,7 @@
 
 class QScreen;
 class QVBoxLayout;
+class pzBoxRim;
 class pzBoxTop;
 class pzDynamicWidget;
 class pzEdgeGrip;
@@ -71,6 +72,8 @@ public:
     pzEdgeGrip* edgeBottom = nullptr;
     pzEdgeGrip* edgeLeft = nullptr;
     pzEdgeGrip* edgeRight = nullptr;
+    // Over the children, under the grips.
+    QList<pzBoxRim*> rimSides;
     bool dragging = false;
     QPoint lastDragPos = noDragPos();
     // The window system is asked once per press to take the move over.

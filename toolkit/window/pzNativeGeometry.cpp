@@ -18,3 +18,8 @@ void pzNativeGeometry::fillAvailableArea(QWindow* window) {
     if (!area.isEmpty() && platformWindow->geometry() != area)
         platformWindow->setGeometry(area);
 }
+
+QSize pzNativeGeometry::size(const QWindow* window) {
+    const QPlatformWindow* platformWindow = window ? window->handle() : nullptr;
+    return platformWindow ? platformWindow->geometry().size() : QSize();
+}

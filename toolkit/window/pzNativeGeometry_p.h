@@ -6,6 +6,7 @@
 // Not public API: this header may change from one version to the next.
 
 #include <QRect>
+#include <QSize>
 
 class QScreen;
 class QWindow;
@@ -18,4 +19,6 @@ public:
     // Gives the window exactly the available area of its screen, in the window system's pixels.
     // Nothing happens before the window exists or where it covers the area already.
     static void fillAvailableArea(QWindow* window);
+    // The window's size in the window system's pixels; empty before the window exists.
+    static QSize size(const QWindow* window);
 };

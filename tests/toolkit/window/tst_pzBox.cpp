@@ -203,10 +203,10 @@ void tst_pzBox::layoutCoversWindow() {
     QTRY_COMPARE(box.panel()->geometry(), QRect(2, 24, 596, 374));
     QCOMPARE(top->geometry(), QRect(2, 2, 596, 22));
 
-    // Above them only the four side handles and the four corner grips.
+    // Above them only the rim's four sides, the four side handles and the four corner grips.
     const QList<QWidget*> order = stackingOrder(box);
-    QCOMPARE(order.indexOf(top), order.size() - 10);
-    QVERIFY(order.indexOf(box.panel()) == order.size() - 9);
+    QCOMPARE(order.indexOf(top), order.size() - 14);
+    QVERIFY(order.indexOf(box.panel()) == order.size() - 13);
     QCOMPARE(order.first(), content->parentWidget());
 }
 
