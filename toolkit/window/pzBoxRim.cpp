@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
 #include "pzBoxRim_p.h"
 
 #include "pzLook_p.h"
