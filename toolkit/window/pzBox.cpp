@@ -40,11 +40,10 @@ bool pzBoxPrivate::isDragPosAllowed(const QPoint& globalPos) {
     return screen && screen->availableGeometry().contains(globalPos);
 }
 
-void pzBoxPrivate::setButtonIcon(const QString& path) {
+void pzBoxPrivate::setMaximizeButtonLook(bool restores) {
     pzFadeButton* button = boxTop->minimizeButton();
-    button->setIcon(QIcon(path));
-    // The restore picture shows while the window is maximized; the button's words follow it.
-    const bool restores = path == QLatin1String(":/iconMinimize.png");
+    button->setIcon(QIcon(restores ? QStringLiteral(":/iconMinimize.png")
+                                   : QStringLiteral(":/iconMaximize.png")));
     pzBoxTopPrivate::describe(button,
                               restores ? pzBoxTop::tr("Restore") : pzBoxTop::tr("Maximize"));
 }
@@ -52,8 +51,7 @@ void pzBoxPrivate::setButtonIcon(const QString& path) {
 void pzBoxPrivate::setMaximizedState(bool isMaximized) {
     maximized = isMaximized;
     setGripsVisible(!isMaximized);
-    setButtonIcon(isMaximized ? QStringLiteral(":/iconMinimize.png")
-                              : QStringLiteral(":/iconMaximize.png"));
+    setMaximizeButtonLook(isMaximized);
 }
 
 void pzBoxPrivate::followWindowState(Qt::WindowStates oldState) {

@@ -39,7 +39,8 @@ public:
     QRect availableArea() const;
     // Drags are followed only while the pointer lies in a screen's available area.
     static bool isDragPosAllowed(const QPoint& globalPos);
-    void setButtonIcon(const QString& path);
+    // The maximize button's picture and words: "Restore" while the window is maximized.
+    void setMaximizeButtonLook(bool restores);
     // Every change between normal and maximized, the box's own and the window system's, ends
     // here: the flag, the grips and the maximize/restore button follow it.
     void setMaximizedState(bool maximized);
