@@ -5,7 +5,6 @@
 
 #include "pzBoxRim_p.h"
 #include "pzBoxTop.h"
-#include "pzBoxTop_p.h"
 #include "pzBox_p.h"
 #include "pzDynamicWidget.h"
 #include "pzEdgeGrip.h"
@@ -40,18 +39,34 @@ bool pzBoxPrivate::isDragPosAllowed(const QPoint& globalPos) {
     return screen && screen->availableGeometry().contains(globalPos);
 }
 
-void pzBoxPrivate::setMaximizeButtonLook(bool restores) {
-    pzFadeButton* button = boxTop->minimizeButton();
-    button->setIcon(QIcon(restores ? QStringLiteral(":/iconMinimize.png")
-                                   : QStringLiteral(":/iconMaximize.png")));
-    pzBoxTopPrivate::describe(button,
-                              restores ? pzBoxTop::tr("Restore") : pzBoxTop::tr("Maximize"));
+void pzBoxPrivate::pressDrag(const QPoint& globalPos) {
+    drag = Drag::Pressed;
+    // The press itself is the drag's first position, so the window follows the pointer's
+    // whole displacement rather than losing the first motion step.
+    dragPos.reset();
+    if (isDragPosAllowed(globalPos))
+        dragPos = globalPos;
+}
+
+bool pzBoxPrivate::handOverDrag(Qt::MouseButtons buttons) {
+    if (drag != Drag::Pressed || !buttons.testFlag(Qt::LeftButton))
+        return false;
+    drag = pzSystemDrag::start(q_func()) ? Drag::HandedOver : Drag::Moving;
+    return drag == Drag::HandedOver;
+}
+
+void pzBoxPrivate::followDrag(const QPoint& globalPos) {
+    if (!isDragPosAllowed(globalPos))
+        return;
+    if (dragPos)
+        q_func()->move(q_func()->pos() + globalPos - *dragPos);
+    dragPos = globalPos;
 }
 
 void pzBoxPrivate::setMaximizedState(bool isMaximized) {
     maximized = isMaximized;
     setGripsVisible(!isMaximized);
-    setMaximizeButtonLook(isMaximized);
+    emit q_func()->maximizedChanged(isMaximized);
 }
 
 void pzBoxPrivate::followWindowState(Qt::WindowStates oldState) {
@@ -140,6 +155,15 @@ QList<pzEdgeGrip*> pzBoxPrivate::edgeGrips() const {
     return {edgeTop, edgeBottom, edgeLeft, edgeRight};
 }
 
+void pzBoxPrivate::setPanelShown(bool shown) {
+    if (!panel)
+        return;
+    panel->setVisible(shown);
+    // The bar takes the room the hidden panel leaves.
+    mainLayout->setStretchFactor(boxTop, shown ? 0 : 1);
+    updateMinimumSize();
+}
+
 bool pzBoxPrivate::closeShownPage() {
     auto* menu = qobject_cast<pzListMenu*>(menuPage.data());
     pzListItem* item = menu ? menu->currentItem() : nullptr;
@@ -202,9 +226,6 @@ void pzBoxPrivate::init() {
     for (Qt::Edge edge : {Qt::TopEdge, Qt::BottomEdge, Qt::LeftEdge, Qt::RightEdge})
         rimSides.append(new pzBoxRim(edge, q));
 
-    dragging = false;
-    lastDragPos = noDragPos();
-
     boxTop = new pzBoxTop(q);
     mainLayout->addWidget(boxTop, 1, Qt::AlignTop);
     // The side handles reach 2 pixels into the window past the rim, over the title bar's
@@ -261,21 +282,11 @@ bool pzBox::isMaximized() const {
 }
 
 void pzBox::showPanel() {
-    Q_D(pzBox);
-    if (!d->panel)
-        return;
-    d->panel->setVisible(true);
-    d->mainLayout->setStretchFactor(d->boxTop, 0);
-    d->updateMinimumSize();
+    d_func()->setPanelShown(true);
 }
 
 void pzBox::hidePanel() {
-    Q_D(pzBox);
-    if (!d->panel)
-        return;
-    d->panel->setVisible(false);
-    d->mainLayout->setStretchFactor(d->boxTop, 1);
-    d->updateMinimumSize();
+    d_func()->setPanelShown(false);
 }
 
 void pzBox::togglePanel() {
@@ -348,39 +359,23 @@ void pzBoxPrivate::setGripsVisible(bool visible) {
 }
 
 void pzBox::mousePressEvent(QMouseEvent* event) {
-    Q_D(pzBox);
-    d->dragging = true;
-    d->systemMovePending = true;
-    // The press itself is the drag's first position, so the window follows the pointer's
-    // whole displacement rather than losing the first motion step.
-    const QPoint pos = event->globalPosition().toPoint();
-    d->lastDragPos = pzBoxPrivate::isDragPosAllowed(pos) ? pos : pzBoxPrivate::noDragPos();
+    d_func()->pressDrag(event->globalPosition().toPoint());
 }
 
 void pzBox::mouseReleaseEvent(QMouseEvent*) {
-    d_func()->dragging = false;
+    d_func()->releaseDrag();
 }
 
 void pzBox::mouseMoveEvent(QMouseEvent* event) {
     Q_D(pzBox);
-    if (!d->dragging || d->maximized)
+    if (!d->isDragging() || d->maximized)
         return;
     // Handed over at the first motion rather than at the press, so that double clicks on the
     // title bar still reach the box. Ahead of the position check: where the compositor moves
     // windows, global positions do not tell where the window is.
-    if (d->systemMovePending && event->buttons().testFlag(Qt::LeftButton)) {
-        d->systemMovePending = false;
-        if (pzSystemDrag::start(this)) {
-            d->dragging = false;
-            return;
-        }
-    }
-    const QPoint pos = event->globalPosition().toPoint();
-    if (!pzBoxPrivate::isDragPosAllowed(pos))
+    if (d->handOverDrag(event->buttons()))
         return;
-    if (d->lastDragPos != pzBoxPrivate::noDragPos())
-        move(x() + pos.x() - d->lastDragPos.x(), y() + pos.y() - d->lastDragPos.y());
-    d->lastDragPos = pos;
+    d->followDrag(event->globalPosition().toPoint());
 }
 
 // As on other desktops, a double click on the title bar maximizes or restores the window.

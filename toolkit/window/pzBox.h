@@ -15,7 +15,7 @@ class pzListPage;
 /// A frameless top-level window with its own rim, title bar, side panel and corner grips.
 class PZTOOLS_EXPORT pzBox : public QWidget, public pzPrivatable {
     Q_OBJECT
-    Q_PROPERTY(bool maximized READ isMaximized)
+    Q_PROPERTY(bool maximized READ isMaximized NOTIFY maximizedChanged)
     Q_PROPERTY(pzBoxPanel* panel READ panel)
 
 public:
@@ -61,6 +61,10 @@ public slots:
     virtual void setWindowIcon(const QIcon& icon);
     /// Centres the box on the available area of its screen.
     virtual void centerOnScreen();
+
+signals:
+    /// The box was maximized or restored, by itself or by the window system.
+    void maximizedChanged(bool maximized);
 
 protected:
     /// For subclasses: installs the subclass's own record `d`, then sets the box up as the public

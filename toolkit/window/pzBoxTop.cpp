@@ -19,12 +19,22 @@ pzFadeButton* createWindowButton(const QString& path) {
     return button;
 }
 
+// The maximize button's picture: two overlapping windows while the box is maximized.
+QString maximizePicture(bool maximized) {
+    return maximized ? QStringLiteral(":/iconMinimize.png") : QStringLiteral(":/iconMaximize.png");
+}
+
 } // namespace
 
 void pzBoxTopPrivate::describe(QWidget* button, const QString& words) {
     button->setAccessibleName(words);
     button->setAccessibleDescription(words);
     button->setToolTip(words);
+}
+
+void pzBoxTopPrivate::showMaximized(bool maximized) {
+    minimizeButton->setIcon(QIcon(maximizePicture(maximized)));
+    describe(minimizeButton, maximized ? pzBoxTop::tr("Restore") : pzBoxTop::tr("Maximize"));
 }
 
 pzBoxTop::pzBoxTop(pzBox* box)
@@ -36,6 +46,7 @@ pzBoxTop::pzBoxTop(pzBox* box)
     d->topLayout->setContentsMargins(0, 0, 0, 0);
     d->topLayout->setSpacing(0);
     d->createButtons();
+    d->showMaximized(box && box->isMaximized());
     // A bar without a box has nothing to steer; Qt would warn about every connection.
     if (box)
         d->connectButtons();
@@ -53,12 +64,11 @@ void pzBoxTopPrivate::createButtons() {
     topLayout->addSpacing(16);
 
     iconifyButton = createWindowButton(QStringLiteral(":/iconIconify.png"));
-    minimizeButton = createWindowButton(QStringLiteral(":/iconMaximize.png"));
+    minimizeButton = createWindowButton(maximizePicture(false));
     closeButton = createWindowButton(QStringLiteral(":/iconClose.png"));
     closeButton->setBackColor(pzLook::closeHoverColor);
     closeButton->setBackColorPush(pzLook::closePushColor);
     describe(iconifyButton, pzBoxTop::tr("Minimize"));
-    describe(minimizeButton, pzBoxTop::tr("Maximize"));
     describe(closeButton, pzBoxTop::tr("Close"));
     for (pzFadeButton* button : {iconifyButton, minimizeButton, closeButton})
         topLayout->addWidget(button, 0, Qt::AlignRight);
@@ -70,6 +80,8 @@ void pzBoxTopPrivate::connectButtons() {
     QObject::connect(iconifyButton, &QAbstractButton::clicked, box, &QWidget::showMinimized);
     QObject::connect(minimizeButton, &QAbstractButton::clicked, box, &pzBox::toggleWindow);
     QObject::connect(closeButton, &QAbstractButton::clicked, box, &QWidget::close);
+    QObject::connect(box, &pzBox::maximizedChanged, minimizeButton,
+                     [this](bool maximized) { showMaximized(maximized); });
 }
 
 pzFadeTextButton* pzBoxTop::programButton() const {

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QRect>
 
+#include <optional>
+
 class QScreen;
 class QVBoxLayout;
 class pzBoxRim;
@@ -30,7 +32,6 @@ public:
     void init();
     void setGripsVisible(bool visible);
 
-    static QPoint noDragPos() { return QPoint(-1, -1); }
     // Width of the handles along the sides, between the corner grips.
     static constexpr int edgeThickness = 4;
 
@@ -39,10 +40,20 @@ public:
     QRect availableArea() const;
     // Drags are followed only while the pointer lies in a screen's available area.
     static bool isDragPosAllowed(const QPoint& globalPos);
-    // The maximize button's picture and words: "Restore" while the window is maximized.
-    void setMaximizeButtonLook(bool restores);
+
+    // A drag of the window by the pointer: pressed, then at the first motion handed to the
+    // window system where it moves windows, or moved by the box itself.
+    enum class Drag { Idle, Pressed, Moving, HandedOver };
+    void pressDrag(const QPoint& globalPos);
+    void releaseDrag() { drag = Drag::Idle; }
+    bool isDragging() const { return drag == Drag::Pressed || drag == Drag::Moving; }
+    // Asks the window system once per press to take the move over; true if it did.
+    bool handOverDrag(Qt::MouseButtons buttons);
+    // Moves the window by the pointer's step from the last position the drag followed.
+    void followDrag(const QPoint& globalPos);
+
     // Every change between normal and maximized, the box's own and the window system's, ends
-    // here: the flag, the grips and the maximize/restore button follow it.
+    // here: the flag and the grips follow it, and the title bar hears of it.
     void setMaximizedState(bool maximized);
     // The window system maximized or restored the window itself.
     void followWindowState(Qt::WindowStates oldState);
@@ -61,6 +72,7 @@ public:
     QList<pzSizeGrip*> cornerGrips() const;
     QList<pzEdgeGrip*> edgeGrips() const;
     void placeEdgeGrips();
+    void setPanelShown(bool shown);
     // Unselects the menu's current item, which takes its page away; false if none is shown.
     bool closeShownPage();
 
@@ -75,10 +87,9 @@ public:
     pzEdgeGrip* edgeRight = nullptr;
     // Over the children, under the grips.
     QList<pzBoxRim*> rimSides;
-    bool dragging = false;
-    QPoint lastDragPos = noDragPos();
-    // The window system is asked once per press to take the move over.
-    bool systemMovePending = false;
+    Drag drag = Drag::Idle;
+    // The last position the drag followed; none until the pointer lies in an available area.
+    std::optional<QPoint> dragPos;
     // Tracked: a user may delete the panel, and the box then goes on without one.
     QPointer<pzBoxPanel> panel;
     bool maximized = false;

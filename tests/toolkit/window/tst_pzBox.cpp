@@ -127,6 +127,7 @@ private slots:
     void restoreBringsBackWindowFromLostScreen_data();
     void restoreBringsBackWindowFromLostScreen();
     void maximizeButtonIconFollowsState();
+    void maximizedStateIsNotified();
     void drag_data();
     void drag();
     void dragIgnoredWhileMaximized();
@@ -499,6 +500,22 @@ void tst_pzBox::maximizeButtonIconFollowsState() {
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(!box.isMaximized());
     QVERIFY(sameImage(button->icon(), QStringLiteral(":/iconMaximize.png")));
+}
+
+// Once per change, whoever makes it.
+void tst_pzBox::maximizedStateIsNotified() {
+    pzBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QSignalSpy changes(&box, &pzBox::maximizedChanged);
+    box.showMaximized();
+    box.showMaximized();
+    box.showNormal();
+    box.QWidget::setWindowState(Qt::WindowMaximized);
+    QTRY_COMPARE(changes.count(), 3);
+    QCOMPARE(changes.at(0).at(0).toBool(), true);
+    QCOMPARE(changes.at(1).at(0).toBool(), false);
+    QCOMPARE(changes.at(2).at(0).toBool(), true);
 }
 
 void tst_pzBox::drag_data() {

@@ -24,6 +24,7 @@ private slots:
     void rowLayout();
     void hoveredCloseButtonIsRed();
     void paintsTranslucentBar();
+    void barShowsItsBoxsState();
 };
 
 void tst_pzBoxTop::rowLayout_data() {
@@ -83,6 +84,17 @@ void tst_pzBoxTop::paintsTranslucentBar() {
         QVERIFY2(qAbs(shown.red() - 105) <= 1 && shown.green() == 0 && shown.blue() == 0,
                  qPrintable(shown.name()));
     }
+}
+
+// A bar made for a box that is maximized already reads the box's state, and follows it.
+void tst_pzBoxTop::barShowsItsBoxsState() {
+    pzBox box;
+    box.showMaximized();
+    pzBoxTop second(&box);
+    QCOMPARE(second.minimizeButton()->toolTip(), QStringLiteral("Restore"));
+    box.showNormal();
+    QCOMPARE(second.minimizeButton()->accessibleName(), QStringLiteral("Maximize"));
+    QCOMPARE(pzBoxTop(nullptr).minimizeButton()->toolTip(), QStringLiteral("Maximize"));
 }
 
 QTEST_MAIN(tst_pzBoxTop)
