@@ -83,6 +83,12 @@ void pzEdgeGrip::keepClearOf(QWidget* widget) {
         return;
     d->clearOf.append(widget);
     widget->installEventFilter(this);
+    // A deleted widget sends no hide: its cut-out would stay behind.
+    connect(widget, &QObject::destroyed, this, [d, widget] {
+        d->clearOf.removeIf(
+            [widget](const QPointer<QWidget>& kept) { return !kept || kept.data() == widget; });
+        d->updateMask();
+    });
     d->updateMask();
 }
 

@@ -141,6 +141,9 @@ void tst_pzEdgeGrip::leavesWidgetsItKeepsClearOfTheirClicks() {
     QCOMPARE(window.childAt(210, 3), button);
     button->hide();
     QCOMPARE(window.childAt(210, 3), grip);
+    button->show();
+    delete button;
+    QCOMPARE(window.childAt(210, 3), grip);
 }
 
 // No widget, one of another window, one that leaves the window, a value that is no side:
