@@ -16,6 +16,8 @@ RUN_PACKAGES=(
     xvfb x11-utils openbox xdotool scrot
     # The window box sets its exact geometry at fractional scales through Qt's platform window.
     qt6-base-private-dev
+    # It fills the pixels Qt leaves unpainted of an X11 window at some scales through xcb.
+    libxcb1-dev
 )
 
 # What the tests need on top: the real-display suite, the headless compositor, the install test

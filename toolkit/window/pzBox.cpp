@@ -107,7 +107,7 @@ void pzBoxPrivate::followScreens() {
     }
     const QRect wanted = placedOnScreens(q->geometry());
     if (wanted != q->geometry())
-        q->setGeometry(wanted);
+        setGeometryOnSteps(wanted);
 }
 
 void pzBoxPrivate::fillAvailableArea() {
@@ -115,9 +115,28 @@ void pzBoxPrivate::fillAvailableArea() {
     const QRect area = availableArea();
     if (area.isEmpty())
         return;
+    alignSizeSteps(pzNativeGeometry::availableArea(q->windowHandle()).size());
     if (q->geometry() != area)
         q->setGeometry(area);
     pzNativeGeometry::fillAvailableArea(q->windowHandle());
+}
+
+void pzBoxPrivate::alignSizeSteps(const QSize& nativeSize) {
+    pzBox* q = q_func();
+    const QSize base = pzNativeGeometry::stepBase(q->windowHandle(), nativeSize);
+    if (!base.isValid())
+        return;
+    // The widget hands its base size to the window at every change of its minimum size; the
+    // window's is set as well, since the widget passes on no base size equal to its own, and
+    // its own starts at 0 by 0 while the window's does not.
+    q->setBaseSize(base);
+    q->windowHandle()->setBaseSize(base);
+}
+
+void pzBoxPrivate::setGeometryOnSteps(const QRect& geometry) {
+    pzBox* q = q_func();
+    alignSizeSteps(pzNativeGeometry::toNative(q->windowHandle(), geometry.size()));
+    q->setGeometry(geometry);
 }
 
 void pzBoxPrivate::watchScreen(QScreen* screen) {
@@ -336,7 +355,7 @@ void pzBox::showNormal() {
     d->changingWindowState = false;
     // A window the window system maximized comes back where it was before.
     if (d->normalGeometry.isValid())
-        setGeometry(d->restoredGeometry());
+        d->setGeometryOnSteps(d->restoredGeometry());
     d->normalGeometry = QRect(-1, -1, -1, -1);
     d->setMaximizedState(false);
 }
@@ -411,6 +430,9 @@ void pzBox::paintEvent(QPaintEvent*) {
 
 void pzBox::resizeEvent(QResizeEvent*) {
     Q_D(pzBox);
+    // The size the window is about to be shown at.
+    if (!isVisible())
+        d->alignSizeSteps(pzNativeGeometry::size(windowHandle()));
     d->contentHolder->resize(size());
     const int w = width();
     const int h = height();

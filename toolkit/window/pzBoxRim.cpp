@@ -73,4 +73,6 @@ void pzBoxRim::paintEvent(QPaintEvent*) {
     painter.fillRect(
         QRectF(rect.x() / ratio, rect.y() / ratio, rect.width() / ratio, rect.height() / ratio),
         pzLook::rimColor);
+    if (edge == Qt::RightEdge || edge == Qt::BottomEdge)
+        pzNativeGeometry::fillUnpainted(window()->windowHandle(), pzLook::rimColor);
 }

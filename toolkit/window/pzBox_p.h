@@ -65,6 +65,9 @@ public:
     void followScreens();
     // The box's geometry becomes its screen's available area, to the window system's pixel.
     void fillAvailableArea();
+    // Before the box asks for a size: the window manager's size steps reach `nativeSize`.
+    void alignSizeSteps(const QSize& nativeSize);
+    void setGeometryOnSteps(const QRect& geometry);
     void watchScreen(QScreen* screen);
     // What the title bar and, while it is open, the panel need.
     void updateMinimumSize();

@@ -3,23 +3,78 @@
 
 #include "pzNativeGeometry_p.h"
 
+#include <QColor>
+#include <QGuiApplication>
+#include <QList>
 #include <QScreen>
 #include <QWindow>
+#include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformscreen.h>
 #include <qpa/qplatformwindow.h>
+#include <xcb/xcb.h>
 
 void pzNativeGeometry::fillAvailableArea(QWindow* window) {
     QPlatformWindow* platformWindow = window ? window->handle() : nullptr;
-    const QPlatformScreen* platformScreen =
-        window && window->screen() ? window->screen()->handle() : nullptr;
-    if (!platformWindow || !platformScreen)
-        return;
-    const QRect area = platformScreen->availableGeometry();
-    if (!area.isEmpty() && platformWindow->geometry() != area)
+    const QRect area = availableArea(window);
+    if (platformWindow && !area.isEmpty() && platformWindow->geometry() != area)
         platformWindow->setGeometry(area);
+}
+
+QRect pzNativeGeometry::availableArea(const QWindow* window) {
+    const QPlatformScreen* platformScreen =
+        window && window->handle() && window->screen() ? window->screen()->handle() : nullptr;
+    return platformScreen ? platformScreen->availableGeometry() : QRect();
 }
 
 QSize pzNativeGeometry::size(const QWindow* window) {
     const QPlatformWindow* platformWindow = window ? window->handle() : nullptr;
     return platformWindow ? platformWindow->geometry().size() : QSize();
+}
+
+QSize pzNativeGeometry::toNative(const QWindow* window, const QSize& size) {
+    return QHighDpi::toNativePixels(size, window);
+}
+
+QSize pzNativeGeometry::stepBase(const QWindow* window, const QSize& nativeSize) {
+    const QPlatformWindow* platformWindow = window ? window->handle() : nullptr;
+    if (!platformWindow || nativeSize.isEmpty())
+        return QSize();
+    const QSize step = platformWindow->windowSizeIncrement();
+    if (step.width() <= 1 && step.height() <= 1)
+        return QSize();
+    const qreal factor = QHighDpiScaling::factor(window);
+    return QSize(stepBase(nativeSize.width(), qMax(1, step.width()), factor),
+                 stepBase(nativeSize.height(), qMax(1, step.height()), factor));
+}
+
+int pzNativeGeometry::stepBase(int length, int step, qreal factor) {
+    for (int base = 0; qRound(base * factor) <= length; ++base)
+        if ((length - qRound(base * factor)) % step == 0)
+            return base;
+    return 0;
+}
+
+void pzNativeGeometry::fillUnpainted(QWindow* window, const QColor& color) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !window || !window->handle())
+        return;
+    const QSize whole = size(window);
+    const QSize painted = toNative(window, window->size());
+    QList<xcb_rectangle_t> strips;
+    if (whole.width() > painted.width())
+        strips.append({qint16(painted.width()), 0, quint16(whole.width() - painted.width()),
+                       quint16(whole.height())});
+    if (whole.height() > painted.height())
+        strips.append({0, qint16(painted.height()), quint16(whole.width()),
+                       quint16(whole.height() - painted.height())});
+    if (strips.isEmpty())
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const auto id = xcb_window_t(window->winId());
+    const xcb_gcontext_t gc = xcb_generate_id(connection);
+    const quint32 pixel = color.rgb();
+    xcb_create_gc(connection, gc, id, XCB_GC_FOREGROUND, &pixel);
+    xcb_poly_fill_rectangle(connection, id, gc, quint32(strips.size()), strips.constData());
+    xcb_free_gc(connection, gc);
+    xcb_flush(connection);
 }
