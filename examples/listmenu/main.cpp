@@ -20,10 +20,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -76,6 +73,15 @@ QIcon makeColoursIcon() {
         ++index;
     }
     return QIcon(picture);
+}
+
+// The side panel's entry showing `text`, or null.
+pzListItem* findEntry(const QWidget& box, const QString& text) {
+    for (pzListItem* entry : box.findChildren<pzListItem*>()) {
+        if (entry->text() == text)
+            return entry;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -151,25 +157,28 @@ int main(int argc, char* argv[]) {
     box.resize(560, 380);
     box.show();
 
+    // Both run once the event loop has started, in this order: an entry may quit the program.
     if (parser.isSet(pageOption)) {
-        const QList<pzListItem*> entries = box.findChildren<pzListItem*>();
-        const auto entry = std::find_if(entries.begin(), entries.end(), [&](pzListItem* item) {
-            return item->text() == parser.value(pageOption);
-        });
-        if (entry == entries.end()) {
+        pzListItem* entry = findEntry(box, parser.value(pageOption));
+        if (!entry) {
             qCritical("listmenu: no entry named \"%s\"", qPrintable(parser.value(pageOption)));
             return 1;
         }
-        (*entry)->click();
+        QMetaObject::invokeMethod(entry, &QAbstractButton::click, Qt::QueuedConnection);
     }
-
     if (parser.isSet(screenshotOption)) {
-        QTimer::singleShot(0, &box, [&] {
-            const bool saved = box.grab().save(parser.value(screenshotOption));
-            if (!saved)
-                qCritical("listmenu: cannot write %s", qPrintable(parser.value(screenshotOption)));
-            application.exit(saved ? 0 : 1);
-        });
+        QMetaObject::invokeMethod(
+            &box,
+            [&] {
+                // A widget added to a shown window shows a moment later: let the page finish.
+                QApplication::processEvents();
+                const QString file = parser.value(screenshotOption);
+                const bool saved = box.grab().save(file);
+                if (!saved)
+                    qCritical("listmenu: cannot write %s", qPrintable(file));
+                application.exit(saved ? 0 : 1);
+            },
+            Qt::QueuedConnection);
     }
     return application.exec();
 }

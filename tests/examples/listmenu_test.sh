@@ -19,7 +19,7 @@ if [ -s "$work/stderr" ]; then
     cat "$work/stderr" >&2
     exit 1
 fi
-# Pixels of the green swatch (100 by 60 less its label): none unless the page shows.
+# Pixels of the green swatch, 100 by 60 less its label; the entry's icon alone has 256.
 green=$(convert "$work/colours.png" -alpha off -fill black +opaque '#5a9e4b' \
     -fill white -opaque '#5a9e4b' -format '%[fx:round(mean*w*h)]' info:)
 echo "green swatch pixels: $green"
