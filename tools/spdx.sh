@@ -48,12 +48,12 @@ comment_style() {
     local path=$1 name=${1##*/}
     name=${name%.in}
     case "$name" in
-    *.cpp | *.h | *.hpp | *.c | *.cc) echo "//" ;;
+    *.cpp | *.h | *.hpp | *.c | *.cc | *.dox) echo "//" ;;
     *.xml | *.qrc | *.ui | *.md | *.html | *.svg) echo xml ;;
     *.[1-9]) echo roff ;;
     *.sh | *.cmake | CMakeLists.txt | *.py | *.pc | *.toml | *.supp | *.desktop | *.yml | *.yaml \
         | .gitignore | .clang-format | rules | control | *.install | *.links | *.docs | *.manpages \
-        | Doxyfile)
+        | *.examples | Doxyfile)
         echo "#" ;;
     *) head -c 2 "$ROOT/$path" | grep -q '^#!' && echo "#" ;;
     esac

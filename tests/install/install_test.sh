@@ -4,7 +4,8 @@
 
 # Installs into a staged prefix and uses only what was installed: a CMake consumer, a pkg-config
 # consumer, the desktop files' validators; then builds the Debian packages, checks them with
-# lintian, unpacks them and builds the consumer against them and runs the packaged program.
+# lintian, unpacks them, builds the consumer and the shipped example against them and runs the
+# packaged program.
 # Usage: install_test.sh <build folder> <source folder> <work folder> [compiler flags]
 # The consumers are compiled with the build's own flags, so a sanitizer build links them with the
 # sanitizer runtime its library needs.
@@ -80,6 +81,13 @@ cmake -S "$source/tests/install/consumer" -B "$work/deb-cmake-consumer" \
     -DCMAKE_PREFIX_PATH="$root/usr" -DCMAKE_CXX_FLAGS="$flags" >/dev/null
 cmake --build "$work/deb-cmake-consumer" >/dev/null
 "$work/deb-cmake-consumer/consumer"
+
+# The example as the package ships it, built and started as its reader would.
+example="$root/usr/share/doc/libpztools-dev/examples/listmenu"
+cmake -S "$example" -B "$work/deb-example" -DCMAKE_PREFIX_PATH="$root/usr" \
+    -DCMAKE_CXX_FLAGS="$flags" >/dev/null
+cmake --build "$work/deb-example" >/dev/null
+"$work/deb-example/listmenu" --page Colours --screenshot "$work/deb-example/colours.png"
 
 mkdir -p "$work/deb-pc-consumer"
 cp "$work/pc-consumer/main.moc" "$work/deb-pc-consumer/"
