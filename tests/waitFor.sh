@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Verrin developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash
 
-# Sourced by the suites driven from the shell: waiting on a condition with a bound, never a fixed
-# sleep.
+# Sourced by the scripts driven from the shell (through tools/display.sh too): waiting on a
+# condition with a bound, never a fixed sleep.
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 

@@ -10,11 +10,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages
 ensure_runtime_dir
-cd "$ROOT"
-if [ ! -f "build/$PRESET/CMakeCache.txt" ]; then
-    cmake --preset "$PRESET" >/dev/null
-fi
-cmake --build --preset "$PRESET" --target bench_verrin -j"$(nproc)" >/dev/null
+build --target bench_verrin >/dev/null
 # Pinned to one core, so that the figures do not depend on Qt spreading work over threads.
 pin=()
 command -v taskset >/dev/null && pin=(taskset -c 0)

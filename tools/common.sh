@@ -1,11 +1,14 @@
 # SPDX-FileCopyrightText: 2026 Verrin developers
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash
 
-# Shared by tools/run.sh and tools/test.sh: install what the build needs, then build.
+# Shared by tools/run.sh, tools/test.sh and tools/bench.sh: install what the build needs, then
+# build; the virtual display comes from tools/display.sh.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PRESET=${VERRIN_PRESET:-default}
+source "$(dirname "${BASH_SOURCE[0]}")/display.sh"
 
 # Debian packages for building and running the program, and for showing it on a virtual display
 # with a screenshot when there is no display (tools/run.sh).
@@ -69,34 +72,12 @@ ensure_runtime_dir() {
     fi
 }
 
+# build [cmake --build options...]: configures the preset once, then builds it, by default every
+# target. Leaves the shell in the tree's root.
 build() {
     cd "$ROOT"
     if [ ! -f "build/$PRESET/CMakeCache.txt" ]; then
         cmake --preset "$PRESET" >/dev/null
     fi
-    cmake --build --preset "$PRESET" -j"$(nproc)"
-}
-
-# Starts Xvfb on a free display number and exports DISPLAY; stop_virtual_display ends it.
-start_virtual_display() {
-    local number=${1:-90}
-    while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
-        number=$((number + 1))
-    done
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$number"
-    local tries=0
-    until xdpyinfo >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        if ((tries > 100)); then
-            echo "Xvfb did not start on $DISPLAY" >&2
-            return 1
-        fi
-        sleep 0.1
-    done
-}
-
-stop_virtual_display() {
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true
+    cmake --build --preset "$PRESET" -j"$(nproc)" "$@"
 }

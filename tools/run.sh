@@ -16,19 +16,23 @@ fi
 
 echo "No display available: running on a virtual display (Xvfb) and saving a screenshot."
 trap stop_virtual_display EXIT
-start_virtual_display
-openbox >/dev/null 2>&1 &
-# A window mapped before the window manager is up is never managed, so wait for it first.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    sleep 0.1
-done
+if ! start_virtual_display; then
+    echo "Xvfb did not start:" >&2
+    cat "$VIRTUAL_DISPLAY_DIR/xvfb.log" >&2
+    exit 1
+fi
+start_window_manager || echo "openbox did not start; the window shows unmanaged." >&2
 "$program" "$@" &
 pid=$!
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "Verrin" >/dev/null 2>&1 && break
-    sleep 0.1
-done
+window_or_end() { xdotool search --onlyvisible --name "Verrin" || ! kill -0 "$pid" 2>/dev/null; }
+wait_for 10000 window_or_end || true
+if ! kill -0 "$pid" 2>/dev/null; then
+    # Ended before showing a window: there is nothing to take a picture of, only its status.
+    status=0
+    wait "$pid" || status=$?
+    ((status == 0)) || echo "The program ended with status $status before showing its window." >&2
+    exit "$status"
+fi
 # A few seconds of traffic, so the screenshot shows the city block alive.
 sleep 3
 mkdir -p "$ROOT/screenshots"

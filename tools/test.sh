@@ -8,5 +8,4 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages
 ensure_runtime_dir
 build
-cd "$ROOT"
 ctest --preset "$PRESET" "$@"

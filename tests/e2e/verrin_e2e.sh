@@ -41,16 +41,15 @@ readonly BAR_Y=13
 readonly ABOUT_X=77 ABOUT_Y=44 EXIT_X=77 EXIT_Y=84
 
 WORK=$(mktemp -d)
-XVFB_PID="" WM_PID="" PROGRAM_PID="" WIN=""
+PROGRAM_PID="" WIN=""
+
+# The virtual display and its window manager, and the bounded wait.
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/display.sh"
 
 cleanup() {
-    local pid
-    for pid in "$PROGRAM_PID" "$WM_PID" "$XVFB_PID"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    done
-    for pid in "$PROGRAM_PID" "$WM_PID" "$XVFB_PID"; do
-        [ -n "$pid" ] && wait "$pid" 2>/dev/null
-    done
+    [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null
+    stop_virtual_display
+    [ -n "$PROGRAM_PID" ] && wait "$PROGRAM_PID" 2>/dev/null
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -77,27 +76,19 @@ fail() {
     exit 1
 }
 
-source "$HERE/../waitFor.sh"
+skip() {
+    echo "[$CASE] SKIP: $*" >&2
+    exit "$SKIPPED"
+}
 
 start_display() {
-    if ! command -v Xvfb >/dev/null; then
-        echo "[$CASE] SKIP: Xvfb is not installed" >&2
-        exit "$SKIPPED"
-    fi
-    # -displayfd lets the server pick a free display number itself, so parallel runs never
-    # race for one.
-    # -noreset: otherwise the server resets when its last client (the readiness probe) leaves,
-    # and a client connecting during the reset is refused.
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset \
-        3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    if ! wait_for 10000 test -s "$WORK/display"; then
-        echo "[$CASE] SKIP: Xvfb could not start:" >&2
-        cat "$WORK/xvfb.log" >&2
-        exit "$SKIPPED"
-    fi
-    export DISPLAY=":$(head -n1 "$WORK/display")"
-    wait_for 10000 xdpyinfo || fail "the display $DISPLAY does not answer"
+    command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+    start_virtual_display "${SCREEN_W}x${SCREEN_H}" "$WORK"
+    case $? in
+    0) ;;
+    1) skip "Xvfb could not start:"$'\n'"$(cat "$WORK/xvfb.log")" ;;
+    *) fail "the display $DISPLAY does not answer" ;;
+    esac
 }
 
 work_area_ready() {
@@ -111,9 +102,8 @@ paint_backdrop() {
     display -window root "$WORK/backdrop.png" >/dev/null 2>&1 || true
 }
 
-start_window_manager() {
-    openbox --sm-disable --config-file "$HERE/openbox-rc.xml" >"$WORK/openbox.log" 2>&1 &
-    WM_PID=$!
+start_openbox() {
+    start_window_manager "$HERE/openbox-rc.xml" || fail "openbox did not start"
     wait_for 20000 work_area_ready || fail "openbox did not publish its work area"
 }
 
@@ -122,8 +112,11 @@ find_window() {
     [ -n "$WIN" ]
 }
 
+program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
+program_ended() { ! program_running; }
+
 # Succeeds once the window is there, or once the program has ended without it.
-window_or_end() { find_window || ! kill -0 "$PROGRAM_PID" 2>/dev/null; }
+window_or_end() { find_window || program_ended; }
 
 # Prints "x y width height" of the program window, in root coordinates.
 geometry() {
@@ -137,18 +130,21 @@ geometry() {
 
 geometry_is() { [ "$(geometry)" = "$*" ]; }
 size_is() { [ "$(geometry | cut -d' ' -f3-)" = "$*" ]; }
+fills_work_area() { geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H"; }
 
-# Waits until two readings 150 ms apart agree, so a window the manager is still placing settles.
+# Two readings 150 ms apart agree: the window manager has done placing the window.
+geometry_settled() {
+    local first
+    first=$(geometry)
+    sleep 0.15
+    SETTLED=$(geometry)
+    [ "$first" = "$SETTLED" ]
+}
+
+# The window's geometry once it has settled, or as it is after five seconds.
 settled_geometry() {
-    local last="" current
-    local deadline=$(($(now_ms) + 5000))
-    while (($(now_ms) < deadline)); do
-        current=$(geometry)
-        [ "$current" = "$last" ] && break
-        last=$current
-        sleep 0.15
-    done
-    echo "$current"
+    wait_for 5000 geometry_settled
+    echo "$SETTLED"
 }
 
 start_program() {
@@ -158,24 +154,65 @@ start_program() {
         >"$WORK/program.out" 2>"$WORK/program.err") &
     PROGRAM_PID=$!
     wait_for 20000 window_or_end || fail "no visible window titled \"$TITLE\" appeared"
-    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before showing its window"
+    program_running || fail "the program ended before showing its window"
     read -r X Y W H <<<"$(settled_geometry)"
     log "window $WIN at $X,$Y size ${W}x$H"
 }
 
-# Clicks at a point given relative to the window's top-left corner.
+# A length of the window at the program's scale, in the screen's pixels.
+scaled() { awk -v n="$1" -v f="$SCALE" 'BEGIN { printf "%d", n * f + 0.5 }'; }
+
+# Clicks at a point given relative to the window's top-left corner as the case found it (X, Y).
 click_at() {
     xdotool mousemove $((X + $1)) $((Y + $2)) click 1
 }
 
-# drag_by <x> <y> <dx> <dy>: presses at a point of the screen, moves in six steps, releases.
+# window_point <part> [row]: "x y" in root coordinates of a part of the window where it is now.
+# The title bar's buttons, on the bar's middle row unless another is given: the program button
+# at the left, iconify, maximize/restore and close centred 66, 43 and 20 pixels from the right
+# edge; the title bar's middle ("title"); the grips: the bottom right "corner" and the "right",
+# "bottom" and "left" sides halfway along.
+window_point() {
+    local x y w h bar
+    read -r x y w h <<<"$(geometry)"
+    bar=$((y + $(scaled "${2:-$BAR_Y}")))
+    case $1 in
+    program) echo $((x + $(scaled 60))) "$bar" ;;
+    iconify) echo $((x + w - $(scaled 66))) "$bar" ;;
+    maximize) echo $((x + w - $(scaled 43))) "$bar" ;;
+    close) echo $((x + w - $(scaled 20))) "$bar" ;;
+    title) echo $((x + w / 2)) "$bar" ;;
+    corner) echo $((x + w - $(scaled 4))) $((y + h - $(scaled 4))) ;;
+    right) echo $((x + w - $(scaled 2))) $((y + h / 2)) ;;
+    bottom) echo $((x + w / 2)) $((y + h - $(scaled 2))) ;;
+    left) echo $((x + $(scaled 1))) $((y + h / 2)) ;;
+    esac
+}
+
+# click <part> [row]: one click on a part of the window (window_point) where it is now.
+click() {
+    local x y
+    read -r x y <<<"$(window_point "$@")"
+    xdotool mousemove "$x" "$y" click 1
+}
+
+# drag_by <x> <y> <dx> <dy> [steps]: presses at a point of the screen, moves in steps (six unless
+# given), releases.
 drag_by() {
-    local x=$1 y=$2 dx=$3 dy=$4 step
+    local x=$1 y=$2 dx=$3 dy=$4 steps=${5:-6} step
     xdotool mousemove "$x" "$y" mousedown 1
-    for step in 1 2 3 4 5 6; do
-        xdotool mousemove $((x + dx * step / 6)) $((y + dy * step / 6))
+    for ((step = 1; step <= steps; step++)); do
+        xdotool mousemove $((x + dx * step / steps)) $((y + dy * step / steps))
     done
     xdotool mouseup 1
+}
+
+# drag <part> <dx> <dy> [steps]: drags a part of the window (window_point), a grip or the title
+# bar, from where it is now.
+drag() {
+    local x y
+    read -r x y <<<"$(window_point "$1")"
+    drag_by "$x" "$y" "${@:2}"
 }
 
 # Mean brightness (0 to 100) of a rectangle of a screenshot, in root coordinates.
@@ -232,7 +269,7 @@ expect_exit_within() {
     local limit=$1 status
     local start
     start=$(now_ms)
-    wait_for "$limit" sh -c "! kill -0 $PROGRAM_PID" || fail "the program still runs ${limit} ms later"
+    wait_for "$limit" program_ended || fail "the program still runs ${limit} ms later"
     wait "$PROGRAM_PID"
     status=$?
     PROGRAM_PID=""
@@ -276,13 +313,8 @@ case_appearance() {
 }
 
 case_drag() {
-    local sx=$((X + W / 2)) sy=$((Y + BAR_Y)) dx=137 dy=91
-    xdotool mousemove "$sx" "$sy" mousedown 1
-    local step
-    for step in 1 2 3 4 5 6 7 8 9 10; do
-        xdotool mousemove $((sx + dx * step / 10)) $((sy + dy * step / 10))
-    done
-    xdotool mouseup 1
+    local dx=137 dy=91
+    drag title "$dx" "$dy" 10
     wait_for 10000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
         || fail "after a drag by $dx,$dy the window is at $(geometry), expected $((X + dx)) $((Y + dy)) $W $H"
     screenshot dragged
@@ -290,10 +322,10 @@ case_drag() {
     # A press and release on the title bar without a move leaves the window in place. There is
     # no event to wait for, so a maximize click after it serves as the marker that the click
     # has been handled; restoring then has to bring back the same place.
-    xdotool mousemove $((sx + dx)) $((sy + dy)) click 1
-    xdotool mousemove $((X + dx + W - 43)) $((Y + dy + BAR_Y)) click 1
-    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
-    xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
+    click title
+    click maximize
+    wait_for 10000 fills_work_area || fail "maximize failed"
+    click maximize
     wait_for 10000 geometry_is $((X + dx)) $((Y + dy)) "$W" "$H" \
         || fail "a click on the title bar moved the window to $(geometry)"
     expect_quiet_stderr
@@ -302,7 +334,8 @@ case_drag() {
 # Moves of the pointer out of the work area (into the margin along the top) are ignored: the
 # window stays where the last move inside left it.
 case_drag_edge() {
-    local sx=$((X + W / 2)) sy=$((Y + BAR_Y))
+    local sx sy
+    read -r sx sy <<<"$(window_point title)"
     local inside=$((AREA_Y + 5)) outside=$((AREA_Y - 20))
     local ex=$X ey=$((Y + inside - sy))
     xdotool mousemove "$sx" "$sy" mousedown 1
@@ -315,9 +348,9 @@ case_drag_edge() {
     # Maximizing and restoring comes after every move above, so the restored place shows that
     # none of the moves in the margin reached the window. Restoring brings the top of the
     # title bar, which the drag left in the margin, down into the work area.
-    xdotool mousemove $((ex + W - 43)) $((ey + BAR_Y)) click 1
-    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
-    xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
+    click maximize
+    wait_for 10000 fills_work_area || fail "maximize failed"
+    click maximize
     wait_for 10000 geometry_is "$ex" "$AREA_Y" "$W" "$H" \
         || fail "moves in the margin moved the window to $(geometry)"
     screenshot dragged
@@ -325,11 +358,11 @@ case_drag_edge() {
 }
 
 case_maximize() {
-    click_at $((W - 43)) "$BAR_Y"
-    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
+    click maximize
+    wait_for 10000 fills_work_area \
         || fail "maximized to $(geometry), expected the work area $AREA_X $AREA_Y $AREA_W $AREA_H"
     screenshot maximized
-    xdotool mousemove $((AREA_X + AREA_W - 43)) $((AREA_Y + BAR_Y)) click 1
+    click maximize
     wait_for 10000 geometry_is "$X" "$Y" "$W" "$H" \
         || fail "restored to $(geometry), expected $X $Y $W $H"
     wait_for 10000 rim_drawn || fail "the restored window has no rim"
@@ -338,7 +371,7 @@ case_maximize() {
 }
 
 case_iconify() {
-    click_at $((W - 66)) "$BAR_Y"
+    click iconify
     wait_for 10000 window_state_is_iconic || fail "WM_STATE is not Iconic: $(xprop -id "$WIN" WM_STATE)"
     xprop -id "$WIN" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN \
         || fail "_NET_WM_STATE lacks _NET_WM_STATE_HIDDEN"
@@ -348,7 +381,7 @@ case_iconify() {
 
 case_resize() {
     local dx=120 dy=75
-    drag_by $((X + W - 4)) $((Y + H - 4)) "$dx" "$dy"
+    drag corner "$dx" "$dy"
     wait_for 10000 geometry_is "$X" "$Y" $((W + dx)) $((H + dy)) \
         || fail "after dragging the corner by $dx,$dy the window is $(geometry), expected $X $Y $((W + dx)) $((H + dy))"
     W=$((W + dx)) H=$((H + dy))
@@ -361,21 +394,21 @@ case_resize() {
 # left one moves the left edge and keeps the right one. Then a click on the close button's top
 # row, which lies inside the strip of the top handle, still reaches the button.
 case_resize_edge() {
-    drag_by $((X + W - 2)) $((Y + H / 2)) 110 0
+    drag right 110 0
     wait_for 10000 geometry_is "$X" "$Y" $((W + 110)) "$H" \
         || fail "after dragging the right side by 110 the window is $(geometry), expected $X $Y $((W + 110)) $H"
     W=$((W + 110))
-    drag_by $((X + W / 2)) $((Y + H - 2)) 0 70
+    drag bottom 0 70
     wait_for 10000 geometry_is "$X" "$Y" "$W" $((H + 70)) \
         || fail "after dragging the bottom side by 70 the window is $(geometry), expected $X $Y $W $((H + 70))"
     H=$((H + 70))
-    drag_by $((X + 1)) $((Y + H / 2)) -40 0
+    drag left -40 0
     wait_for 10000 geometry_is $((X - 40)) "$Y" $((W + 40)) "$H" \
         || fail "after dragging the left side by -40 the window is $(geometry), expected $((X - 40)) $Y $((W + 40)) $H"
     X=$((X - 40)) W=$((W + 40))
     wait_for 10000 rim_drawn || fail "the resized window has no rim at its new corners"
     screenshot resized
-    click_at $((W - 20)) 2
+    click close 2
     expect_exit_within 1000
     expect_quiet_stderr
 }
@@ -383,12 +416,9 @@ case_resize_edge() {
 # Monitors of their own for the lost_screen case: the left one holds the screen's output, the
 # right one none, so that it can be taken away while the program runs.
 before_lost_screen() {
-    command -v xrandr >/dev/null || {
-        echo "[$CASE] SKIP: xrandr is not installed" >&2
-        exit "$SKIPPED"
-    }
-    xrandr --setmonitor left 1280/338x1024/270+0+0 screen >/dev/null \
-        && xrandr --setmonitor right 1280/338x1024/270+1280+0 none >/dev/null \
+    command -v xrandr >/dev/null || skip "xrandr is not installed"
+    { xrandr --setmonitor left 1280/338x1024/270+0+0 screen >/dev/null \
+        && xrandr --setmonitor right 1280/338x1024/270+1280+0 none >/dev/null; } \
         || fail "the X server took no monitors: $(xrandr --listmonitors 2>&1)"
 }
 
@@ -396,10 +426,10 @@ before_lost_screen() {
 # restoring brings the window back whole onto the left one, at its former size.
 case_lost_screen() {
     local dx=1280
-    drag_by $((X + W / 2)) $((Y + BAR_Y)) "$dx" 0
+    drag title "$dx" 0
     wait_for 10000 geometry_is $((X + dx)) "$Y" "$W" "$H" \
         || fail "after a drag by $dx the window is at $(geometry), expected $((X + dx)) $Y $W $H"
-    xdotool mousemove $((X + dx + W - 43)) $((Y + BAR_Y)) click 1
+    click maximize
     wait_for 10000 geometry_is 1280 0 1280 "$SCREEN_H" \
         || fail "maximized to $(geometry), expected the right monitor 1280 0 1280 $SCREEN_H"
     screenshot maximized
@@ -409,7 +439,7 @@ case_lost_screen() {
     local mx my mw mh
     read -r mx my mw mh <<<"$(settled_geometry)"
     log "the maximized window is at $mx,$my size ${mw}x$mh"
-    xdotool mousemove $((mx + mw - 43)) $((my + BAR_Y)) click 1
+    click maximize
     wait_for 10000 size_is "$W" "$H" || fail "restored to $(geometry), expected the size ${W}x$H"
     read -r X Y W H <<<"$(settled_geometry)"
     log "restored to $X,$Y size ${W}x$H"
@@ -451,7 +481,7 @@ case_about() {
 }
 
 case_close() {
-    click_at $((W - 20)) "$BAR_Y"
+    click close
     expect_exit_within 1000
     expect_quiet_stderr
 }
@@ -467,25 +497,17 @@ case_exit() {
 start_accessibility_bus() {
     local tool
     for tool in dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher; do
-        command -v "$tool" >/dev/null || {
-            echo "[$CASE] SKIP: $tool is not installed" >&2
-            exit "$SKIPPED"
-        }
+        command -v "$tool" >/dev/null || skip "$tool is not installed"
     done
     local bus
-    bus=$(dbus-daemon --session --fork --nosyslog --print-address=1 --print-pid=1 2>"$WORK/bus.log") || {
-        echo "[$CASE] SKIP: no session bus could be started" >&2
-        exit "$SKIPPED"
-    }
+    bus=$(dbus-daemon --session --fork --nosyslog --print-address=1 --print-pid=1 2>"$WORK/bus.log") \
+        || skip "no session bus could be started"
     export DBUS_SESSION_BUS_ADDRESS BUS_PID
     { read -r DBUS_SESSION_BUS_ADDRESS; read -r BUS_PID; } <<<"$bus"
     trap 'kill "$BUS_PID" 2>/dev/null; cleanup' EXIT
     # Activates at-spi-bus-launcher, as the first accessibility client of a session does.
     wait_for 10000 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress || {
-        echo "[$CASE] SKIP: the accessibility bus could not start" >&2
-        exit "$SKIPPED"
-    }
+        org.a11y.Bus.GetAddress || skip "the accessibility bus could not start"
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 before_accessibility() { start_accessibility_bus; }
@@ -528,16 +550,6 @@ case_keyboard() {
 # ---------------------------------------------------------------------------------------------
 # Scaling, screen changes and the window manager's own commands.
 
-# A length of the window at the program's scale, in the screen's pixels.
-scaled() { awk -v n="$1" -v f="$SCALE" 'BEGIN { printf "%d", n * f + 0.5 }'; }
-
-# Clicks the maximize/restore button of the window where it is now.
-click_maximize() {
-    local x y w
-    read -r x y w _ <<<"$(geometry)"
-    xdotool mousemove $((x + w - $(scaled 43))) $((y + $(scaled "$BAR_Y"))) click 1
-}
-
 # The rim's full width along all four edges of the window as it is now, halfway along them:
 # one reading of every pixel.
 rim_whole() {
@@ -578,13 +590,13 @@ check_scaled_window() {
     ew=$(scaled 900) eh=$(scaled 644)
     log "size ${W}x$H at scale $SCALE"
     # The panel lies over the scene; closed, the scene shows.
-    click_at "$(scaled 60)" "$(scaled "$BAR_Y")"
+    click program
     wait_for 10000 no_scroll_bars || fail "scroll bars over the scene, or no scene"
     [ "$W $H" = "$ew $eh" ] || fail "size ${W}x$H at scale $SCALE, expected ${ew}x$eh"
     wait_for 10000 rim_whole || fail "the rim is not whole at scale $SCALE"
     screenshot window
-    click_maximize
-    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
+    click maximize
+    wait_for 10000 fills_work_area \
         || fail "maximized to $(geometry), expected the work area $AREA_X $AREA_Y $AREA_W $AREA_H"
     read -r X Y W H <<<"$(geometry)"
     wait_for 10000 rim_whole || fail "the maximized window's rim is not whole at scale $SCALE"
@@ -598,12 +610,9 @@ case_scale_200() { check_scaled_window; }
 
 # Screen modes smaller than Xvfb's own; the screen_ cases switch between them with xrandr.
 before_screen_maximized() {
-    command -v xrandr >/dev/null || {
-        echo "[$CASE] SKIP: xrandr is not installed" >&2
-        exit "$SKIPPED"
-    }
-    xrandr --newmode 1024x768 63.50 1024 1072 1176 1328 768 771 775 798 -hsync +vsync \
-        && xrandr --addmode screen 1024x768 || fail "the X server took no new mode"
+    command -v xrandr >/dev/null || skip "xrandr is not installed"
+    { xrandr --newmode 1024x768 63.50 1024 1072 1176 1328 768 771 775 798 -hsync +vsync \
+        && xrandr --addmode screen 1024x768; } || fail "the X server took no new mode"
 }
 before_screen_normal() { before_screen_maximized; }
 
@@ -614,16 +623,16 @@ set_screen_mode() {
 
 # The maximized window follows its work area as the screen shrinks and grows again.
 case_screen_maximized() {
-    click_maximize
-    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" || fail "maximize failed"
+    click maximize
+    wait_for 10000 fills_work_area || fail "maximize failed"
     set_screen_mode 1024x768
     wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" $((1024 - AREA_X)) $((768 - AREA_Y)) \
         || fail "on the smaller screen the maximized window is $(geometry)"
     screenshot small
     set_screen_mode 1600x1200
-    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
+    wait_for 10000 fills_work_area \
         || fail "on the larger screen again the maximized window is $(geometry)"
-    click_maximize
+    click maximize
     wait_for 10000 geometry_is "$X" "$Y" "$W" "$H" || fail "restored to $(geometry)"
     expect_quiet_stderr
 }
@@ -646,15 +655,12 @@ case_screen_normal() {
 # The window manager maximizes the window itself; one click on the button restores it, and
 # its close request ends the program.
 case_wm_maximize() {
-    command -v wmctrl >/dev/null || {
-        echo "[$CASE] SKIP: wmctrl is not installed" >&2
-        exit "$SKIPPED"
-    }
+    command -v wmctrl >/dev/null || skip "wmctrl is not installed"
     wmctrl -i -r "$WIN" -b add,maximized_vert,maximized_horz
-    wait_for 10000 geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" \
+    wait_for 10000 fills_work_area \
         || fail "the window manager's maximize gave $(geometry)"
     screenshot maximized
-    click_maximize
+    click maximize
     wait_for 10000 geometry_is "$X" "$Y" "$W" "$H" \
         || fail "one click after the window manager's maximize gave $(geometry), expected $X $Y $W $H"
     xprop -id "$WIN" _NET_WM_STATE | grep -q MAXIMIZED && fail "still maximized for the manager"
@@ -666,7 +672,7 @@ case_wm_maximize() {
 
 # Shrunk from its corner as far as it goes, the window still shows its whole title and buttons.
 case_shrink() {
-    drag_by $((X + W - 4)) $((Y + H - 4)) -$((W)) -$((H))
+    drag corner -"$W" -"$H"
     read -r X Y W H <<<"$(settled_geometry)"
     log "smallest size ${W}x$H"
     ((W < 900 && H < 644)) || fail "the window did not shrink: ${W}x$H"
@@ -675,7 +681,7 @@ case_shrink() {
     title=$(read_text "$SHOTS/$CASE-smallest.png" $((X + 26)) $((Y + 2)) $((W - 26 - 91)) 22)
     log "title bar reads: $(echo "$title" | tr '\n' ' ')"
     echo "$title" | grep -qi 'oren vale' || fail "the title is cut off: $title"
-    click_at $((W - 66)) "$BAR_Y"
+    click iconify
     wait_for 10000 window_state_is_iconic || fail "the iconify button is not where it belongs"
     expect_quiet_stderr
 }
@@ -733,7 +739,7 @@ start_display
 if declare -F "before_$CASE" >/dev/null; then
     "before_$CASE"
 fi
-start_window_manager
+start_openbox
 paint_backdrop
 start_program
 "case_$CASE"
