@@ -34,9 +34,8 @@ public:
     // From a scale factor of 1.5 on Qt asks the window manager to size the window in steps of
     // the factor, rounded, from a base size that is negative unless one is set; a window manager
     // takes that for none, counts the steps from the minimum size and rounds the sizes asked for
-    // down onto them. The base size, in
-    // device-independent pixels, whose steps reach `nativeSize`; invalid where Qt asks for no
-    // steps or before the window exists.
+    // down onto them. The base size, in device-independent pixels, whose steps reach
+    // `nativeSize`; invalid where Qt asks for no steps or before the window exists.
     static QSize stepBase(const QWindow* window, const QSize& nativeSize);
     // The least base length that, scaled by `factor` and rounded as Qt rounds it, lies a whole
     // number of steps of `step` below `length`.
@@ -44,6 +43,7 @@ public:
 
     // Qt paints a window in its size in device-independent pixels, rounded, scaled back and
     // rounded again: at some factors that is a pixel short of the window's size in the window
-    // system's pixels. Fills that last column and row with `color`, in the window system.
+    // system's pixels. Fills that last column and row with `color` through the X server;
+    // elsewhere nothing happens.
     static void fillUnpainted(QWindow* window, const QColor& color);
 };
