@@ -127,10 +127,11 @@ void rvEntity::travel(qreal distance) {
 
 void rvEntity::leaveIfOutside() {
     Q_D(rvEntity);
-    if (!scene())
+    const QGraphicsScene* scene = this->scene();
+    if (!scene)
         return;
     // QRectF::contains counts the edges as inside, and never contains an empty rectangle.
-    if (scene()->sceneRect().contains(QRectF(d->position, d->pictureSize)))
+    if (scene->sceneRect().contains(QRectF(d->position, d->pictureSize)))
         return;
     d->finished = true;
     setVisible(false);

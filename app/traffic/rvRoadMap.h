@@ -11,9 +11,9 @@ enum : int { Up = 0, Right = 1, Down = 2, Left = 3 };
 
 // One unit along the direction in scene coordinates (y grows downwards); (0, 0) for a value
 // that is no direction.
+inline constexpr QPoint Steps[] = {QPoint(0, -1), QPoint(1, 0), QPoint(0, 1), QPoint(-1, 0)};
 constexpr QPoint step(int direction) {
-    constexpr QPoint steps[] = {QPoint(0, -1), QPoint(1, 0), QPoint(0, 1), QPoint(-1, 0)};
-    return direction >= Up && direction <= Left ? steps[direction] : QPoint();
+    return direction >= Up && direction <= Left ? Steps[direction] : QPoint();
 }
 } // namespace rvDirection
 
