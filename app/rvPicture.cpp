@@ -3,25 +3,23 @@
 
 #include "rvPicture.h"
 
-#include <QGuiApplication>
-#include <QIcon>
+#include "pzPicture.h"
+
 #include <QPainter>
 #include <QPixmap>
 
 namespace rvPicture {
 
 QPixmap load(const QString& name) {
-    // The highest ratio of all screens, as QIcon chooses its files; at 1 the plain picture is
-    // loaded without looking for a partner.
-    const qreal screenRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    qreal pictureRatio = 1.0;
-    QPixmap pixmap(qt_findAtNxFile(name, screenRatio, &pictureRatio));
-    pixmap.setDevicePixelRatio(pictureRatio);
-    return pixmap;
+    return pzPicture::load(name);
+}
+
+QRectF bounds(const QPixmap& pixmap) {
+    return QRectF(QPointF(0, 0), pixmap.deviceIndependentSize());
 }
 
 void draw(QPainter& painter, const QPixmap& pixmap) {
-    const QRectF target(QPointF(0, 0), pixmap.deviceIndependentSize());
+    const QRectF target = bounds(pixmap);
     const QRectF source(pixmap.rect());
     const qreal deviceRatio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     if (qFuzzyCompare(pixmap.devicePixelRatio(), deviceRatio)) {

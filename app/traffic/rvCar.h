@@ -5,20 +5,12 @@
 
 #include "rvEntity.h"
 
-struct rvCarPrivate;
-
 // A car of one of three models, driving straight on at a constant speed.
 class rvCar : public rvEntity {
 public:
     static constexpr float Speed = 0.15f; // pixels per millisecond
 
     explicit rvCar(QGraphicsItem* parent = nullptr);
-    ~rvCar() override;
 
-    void advance(int phase) override;
     int type() const override;
-    void updatePixmap() override;
-
-private:
-    RV_DECLARE_PRIVATE(rvCar)
 };

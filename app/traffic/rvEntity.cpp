@@ -27,14 +27,32 @@ rvEntity::~rvEntity() {
         d->generatorList->removeOne(this);
 }
 
+void rvEntity::advance(int phase) {
+    Q_D(rvEntity);
+    if (d->finished)
+        return;
+    if (phase != 0) {
+        setPos(d->position + d->drawingOffset);
+        return;
+    }
+    travel(limitStep(qreal(d->clock.restart()) * d->speed));
+    leaveIfOutside();
+    stepTaken();
+}
+
 QRectF rvEntity::boundingRect() const {
     Q_D(const rvEntity);
-    return QRectF(QPointF(0, 0), d->pixmap.deviceIndependentSize());
+    return rvPicture::bounds(d->pixmap);
 }
 
 void rvEntity::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     Q_D(rvEntity);
     rvPicture::draw(*painter, d->pixmap);
+}
+
+void rvEntity::updatePixmap() {
+    Q_D(rvEntity);
+    loadPixmap(d->picturePrefix, d->variant);
 }
 
 int rvEntity::direction() const {
@@ -88,41 +106,32 @@ QPixmap rvEntity::picture(const QString& name) {
 void rvEntity::loadPixmap(const QString& prefix, int variant) {
     Q_D(rvEntity);
     const QPixmap pixmap = picture(pictureName(prefix, variant, d->direction));
-    if (pixmap.deviceIndependentSize() != d->pixmap.deviceIndependentSize())
+    const QSizeF size = pixmap.deviceIndependentSize();
+    if (size != d->pictureSize)
         prepareGeometryChange();
     d->pixmap = pixmap;
+    d->pictureSize = size;
     update();
 }
 
-qint64 rvEntity::elapsedSinceLastStep() {
-    Q_D(rvEntity);
-    return d->clock.restart();
+qreal rvEntity::limitStep(qreal distance) {
+    return distance;
 }
+
+void rvEntity::stepTaken() {}
 
 void rvEntity::travel(qreal distance) {
     Q_D(rvEntity);
-    switch (d->direction) {
-    case rvDirection::Up:
-        d->position.ry() -= distance;
-        break;
-    case rvDirection::Right:
-        d->position.rx() += distance;
-        break;
-    case rvDirection::Down:
-        d->position.ry() += distance;
-        break;
-    case rvDirection::Left:
-        d->position.rx() -= distance;
-        break;
-    }
+    d->position += QPointF(rvDirection::step(d->direction)) * distance;
 }
 
 void rvEntity::leaveIfOutside() {
     Q_D(rvEntity);
-    if (!scene())
+    const QGraphicsScene* scene = this->scene();
+    if (!scene)
         return;
     // QRectF::contains counts the edges as inside, and never contains an empty rectangle.
-    if (scene()->sceneRect().contains(QRectF(d->position, d->pixmap.deviceIndependentSize())))
+    if (scene->sceneRect().contains(QRectF(d->position, d->pictureSize)))
         return;
     d->finished = true;
     setVisible(false);

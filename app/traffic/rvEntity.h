@@ -18,12 +18,17 @@ public:
     explicit rvEntity(QGraphicsItem* parent = nullptr);
     ~rvEntity() override;
 
+    // The movement step. Phase 0: travel by the whole milliseconds since the previous step
+    // times the kind's speed, then the leave test, which finishes and hides the entity once its
+    // picture is not wholly inside the scene rectangle. Phase 1: the item shows the new
+    // position. A finished entity does nothing in either phase.
+    void advance(int phase) override;
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
     int type() const override = 0;
 
     // Reloads the picture for the entity's variant and direction.
-    virtual void updatePixmap() = 0;
+    virtual void updatePixmap();
 
     int direction() const;
     void setDirection(int direction);
@@ -43,16 +48,19 @@ protected:
 
     void loadPixmap(const QString& prefix, int variant);
 
-    // The movement step in parts: whole milliseconds since the previous step, travel along the
-    // direction, and the leave test, which finishes and hides the entity once its picture is
-    // not wholly inside the scene rectangle.
-    qint64 elapsedSinceLastStep();
+    // A kind's extras to the movement step; by default none. The distance the entity's speed
+    // gives may be cut before it is travelled, and after the leave test, also one that has
+    // just finished the entity, the entity may look around.
+    virtual qreal limitStep(qreal distance);
+    virtual void stepTaken();
+
+    // The concrete kinds set up the shared record in their constructors.
+    RV_DECLARE_PRIVATE(rvEntity)
+
+private:
     void travel(qreal distance);
     void leaveIfOutside();
 
-private:
     // Links each entity it makes to its list.
     friend class rvGenerator;
-
-    RV_DECLARE_PRIVATE(rvEntity)
 };

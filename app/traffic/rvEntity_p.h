@@ -12,6 +12,8 @@
 
 #include <QPixmap>
 #include <QPointF>
+#include <QSizeF>
+#include <QString>
 #include <QVector>
 
 struct rvEntityPrivate : rvRecord {
@@ -19,7 +21,14 @@ struct rvEntityPrivate : rvRecord {
     QPointF position{-1, -1}; // top-left corner of the picture on the track
     rvClock clock;            // since the previous movement step
     QPixmap pixmap;
-    bool finished = false; // never cleared
+    QSizeF pictureSize{0, 0}; // the pixmap's logical size, which the leave test reads at every step
+    bool finished = false;    // never cleared
+    // Set by the kind's constructor: the picture's name is prefix, variant and direction word;
+    // the item is drawn at the track position plus the offset.
+    QString picturePrefix;
+    int variant = 1;
+    float speed = 0; // pixels per millisecond
+    QPointF drawingOffset;
     // The list of the generator that made the entity, which forgets it when it is deleted by
     // anyone else (QGraphicsScene::clear(), the scene's destructor).
     QVector<rvEntity*>* generatorList = nullptr;

@@ -14,15 +14,13 @@ public:
     static constexpr float Speed = 0.03f; // pixels per millisecond
 
     explicit rvMan(QGraphicsItem* parent = nullptr);
-    ~rvMan() override;
 
-    void advance(int phase) override;
     int type() const override;
-    void updatePixmap() override;
+
+protected:
+    qreal limitStep(qreal distance) override;
+    void stepTaken() override;
 
 private:
-    qreal stepUpToNextMark(qreal step);
-    void turnAtMark();
-
     RV_DECLARE_PRIVATE(rvMan)
 };

@@ -10,8 +10,5 @@
 #include "rvEntity_p.h"
 
 struct rvManPrivate : rvEntityPrivate {
-    int variant = 1;  // 1 to 3
-    int offsetX = 0;  // -20 to 20: drawing offset from the track
-    int offsetY = 0;  // -20 to 20
     float walked = 0; // since the last turn check, up to exactly one tile
 };

@@ -3,8 +3,6 @@
 
 #include "rvRoadMap.h"
 
-#include <QPoint>
-
 // clang-format off
 const int roadMap[RoadMapColumns * RoadMapRows] = {
      0,  0,  0,  0,  0, 12, 22,  2, 12,  0,  0,  0,  0,  0,
@@ -33,41 +31,27 @@ bool isSidewalk(int column, int row) {
 }
 
 // Walking vertically, the pedestrian looks left first; walking horizontally, up first.
-int turnFromVertical(int column, int row, int direction) {
-    if (isSidewalk(column - 1, row))
-        return rvDirection::Left;
-    if (isSidewalk(column + 1, row))
-        return rvDirection::Right;
-    return direction;
-}
-
-int turnFromHorizontal(int column, int row, int direction) {
-    if (isSidewalk(column, row - 1))
-        return rvDirection::Up;
-    if (isSidewalk(column, row + 1))
-        return rvDirection::Down;
+int turnAside(int column, int row, int direction) {
+    const bool vertical = direction == rvDirection::Up || direction == rvDirection::Down;
+    const int first = vertical ? rvDirection::Left : rvDirection::Up;
+    const int second = vertical ? rvDirection::Right : rvDirection::Down;
+    for (int side : {first, second}) {
+        const QPoint aside = rvDirection::step(side);
+        if (isSidewalk(column + aside.x(), row + aside.y()))
+            return side;
+    }
     return direction;
 }
 
 } // namespace
 
 int nextDirection(const QPoint& point, int direction) {
+    const QPoint ahead = rvDirection::step(direction);
+    if (ahead.isNull())
+        return direction;
     const int column = point.x() / TileSize;
     const int row = point.y() / TileSize;
-    switch (direction) {
-    case rvDirection::Up:
-        return tileAt(column, row - 1) == rvTile::Road ? turnFromVertical(column, row, direction)
-                                                       : direction;
-    case rvDirection::Down:
-        return tileAt(column, row + 1) == rvTile::Road ? turnFromVertical(column, row, direction)
-                                                       : direction;
-    case rvDirection::Right:
-        return tileAt(column + 1, row) == rvTile::Road ? turnFromHorizontal(column, row, direction)
-                                                       : direction;
-    case rvDirection::Left:
-        return tileAt(column - 1, row) == rvTile::Road ? turnFromHorizontal(column, row, direction)
-                                                       : direction;
-    default:
+    if (tileAt(column + ahead.x(), row + ahead.y()) != rvTile::Road)
         return direction;
-    }
+    return turnAside(column, row, direction);
 }

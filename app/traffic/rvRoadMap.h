@@ -3,12 +3,19 @@
 
 #pragma once
 
-class QPoint;
+#include <QPoint>
 
 // Direction codes of travel, held in plain int fields.
 namespace rvDirection {
 enum : int { Up = 0, Right = 1, Down = 2, Left = 3 };
+
+// One unit along the direction in scene coordinates (y grows downwards); (0, 0) for a value
+// that is no direction.
+inline constexpr QPoint Steps[] = {QPoint(0, -1), QPoint(1, 0), QPoint(0, 1), QPoint(-1, 0)};
+constexpr QPoint step(int direction) {
+    return direction >= Up && direction <= Left ? Steps[direction] : QPoint();
 }
+} // namespace rvDirection
 
 // Cell codes of the road map.
 namespace rvTile {

@@ -19,7 +19,7 @@ rvSprite::~rvSprite() = default;
 
 QRectF rvSprite::boundingRect() const {
     Q_D(const rvSprite);
-    return QRectF(QPointF(0, 0), d->pixmap.deviceIndependentSize());
+    return rvPicture::bounds(d->pixmap);
 }
 
 void rvSprite::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {

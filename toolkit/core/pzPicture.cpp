@@ -9,10 +9,15 @@
 
 pzPicture::pzPicture(const QString& path, QWidget* parent)
     : QLabel(parent) {
-    // On a screen with a device pixel ratio above 1 the picture's "@2x" partner, when there is
-    // one, shown at the plain picture's size; qt_findAtNxFile is how QIcon finds it too.
-    qreal ratio = 1.0;
-    QPixmap pixmap(qt_findAtNxFile(path, qGuiApp->devicePixelRatio(), &ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    setPixmap(pixmap);
+    setPixmap(load(path));
+}
+
+QPixmap pzPicture::load(const QString& path) {
+    // The highest ratio of all screens, as QIcon chooses its files; at 1 the plain picture is
+    // loaded without looking for a partner.
+    const qreal screenRatio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    qreal pictureRatio = 1.0;
+    QPixmap pixmap(qt_findAtNxFile(path, screenRatio, &pictureRatio));
+    pixmap.setDevicePixelRatio(pictureRatio);
+    return pixmap;
 }

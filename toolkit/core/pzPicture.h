@@ -15,4 +15,10 @@ public:
     /// Shows the picture at `path` (a file or a ":/" resource); a path that names no picture shows
     /// nothing. A null `parent` makes a top-level widget.
     explicit pzPicture(const QString& path, QWidget* parent = nullptr);
+
+    /// The picture at `path` or, where a screen has a device pixel ratio above 1, its "@2x"
+    /// partner when there is one (the file QIcon would choose); either way its logical size
+    /// (QPixmap::deviceIndependentSize) is that of the plain picture. Null when the path names
+    /// no picture.
+    static QPixmap load(const QString& path);
 };
