@@ -8,11 +8,11 @@
 #include "rvMainContent_p.h"
 #include "rvPicture.h"
 #include "rvRoadMap.h"
+#include "rvSound.h"
 #include "rvSprite.h"
 
 #include <QGraphicsScene>
 #include <QMouseEvent>
-#include <QSoundEffect>
 #include <QTimer>
 
 namespace {
@@ -34,7 +34,7 @@ rvMainContent::rvMainContent(QWidget* parent)
     : QGraphicsView(parent)
     , rvPrivatable(own(new rvMainContentPrivate)) {
     Q_D(rvMainContent);
-    d->wallpaper.setPixmap(QPixmap(QStringLiteral(":/wallFallout.jpg")));
+    d->wallpaper.setPicture(QStringLiteral(":/wallFallout.jpg"));
     // Parented to the view so that the scene, and every item still in it, goes with the view.
     d->scene = new QGraphicsScene(this);
     // All the traffic moves on every tick. Keeping a BSP index of it up to date, and the sort by
@@ -55,7 +55,6 @@ rvMainContent::rvMainContent(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     startTimers();
     setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
-    createSound();
 }
 
 rvMainContent::~rvMainContent() = default;
@@ -69,7 +68,13 @@ void rvMainContent::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void rvMainContent::paintEvent(QPaintEvent* event) {
+    Q_D(rvMainContent);
     QGraphicsView::paintEvent(event);
+    // The sound object comes once the first frame is out: loading Qt Multimedia would delay it.
+    if (!d->soundRequested) {
+        d->soundRequested = true;
+        QMetaObject::invokeMethod(this, &rvMainContent::createSound, Qt::QueuedConnection);
+    }
 }
 
 void rvMainContent::resizeEvent(QResizeEvent* event) {
@@ -159,12 +164,7 @@ void rvMainContent::startTimers() {
     d->trafficTimer->start(TrafficInterval);
 }
 
-// The sound of "Daft.ogg" is never played, so the file is not given to the sound object:
-// QSoundEffect decodes its source as soon as it is set, and decodes only WAV, so it would warn
-// on stderr whether the file is there or not.
 void rvMainContent::createSound() {
     Q_D(rvMainContent);
-    d->sound = new QSoundEffect(this);
-    d->sound->setObjectName(QStringLiteral("sound"));
-    d->sound->setLoopCount(QSoundEffect::Infinite);
+    d->sound = rvSound::create(QStringLiteral("Daft.ogg"), this);
 }
