@@ -12,6 +12,8 @@
 #include "rvSprite.h"
 
 #include <QGraphicsScene>
+#include <QHash>
+#include <QPixmap>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -93,11 +95,16 @@ void rvMainContent::updateTraffic() {
 void rvMainContent::buildMap(int columns, int rows, const int* cells) {
     Q_D(rvMainContent);
     clearTiles();
+    // Three pictures for 140 tiles: each is looked up once, not once per tile.
+    QHash<QString, QPixmap> pictures;
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             const int code = cells[row * columns + column];
             const QRectF tile(TileSize * column, TileSize * row, TileSize, TileSize);
-            auto* sprite = new rvSprite(rvPicture::load(tilePicture(code)));
+            const QString name = tilePicture(code);
+            if (!pictures.contains(name))
+                pictures.insert(name, rvPicture::load(name));
+            auto* sprite = new rvSprite(pictures.value(name));
             addGenerator(code, tile);
             d->tiles.append(sprite);
             d->scene->addItem(sprite);
@@ -141,11 +148,12 @@ void rvMainContent::clearTiles() {
 void rvMainContent::addTowers(const QPoint& base) {
     Q_D(rvMainContent);
     constexpr int Gap = 32;
-    auto* first = new rvSprite(rvPicture::load(QStringLiteral(":/tower.png")));
+    const QPixmap tower = rvPicture::load(QStringLiteral(":/tower.png"));
+    auto* first = new rvSprite(tower);
     d->scene->addItem(first);
     first->setZValue(2);
     first->setPos(base.x(), base.y() - first->boundingRect().height());
-    auto* second = new rvSprite(rvPicture::load(QStringLiteral(":/tower.png")));
+    auto* second = new rvSprite(tower);
     d->scene->addItem(second);
     second->setZValue(2);
     second->setPos(base.x() + second->boundingRect().width() + Gap,
