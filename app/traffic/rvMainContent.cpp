@@ -13,8 +13,8 @@
 
 #include <QGraphicsScene>
 #include <QHash>
-#include <QPixmap>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTimer>
 
 namespace {
