@@ -8,11 +8,13 @@
 #include "rvMainContent_p.h"
 #include "rvPicture.h"
 #include "rvRoadMap.h"
+#include "rvSound.h"
 #include "rvSprite.h"
 
 #include <QGraphicsScene>
+#include <QHash>
 #include <QMouseEvent>
-#include <QSoundEffect>
+#include <QPixmap>
 #include <QTimer>
 
 namespace {
@@ -34,7 +36,7 @@ rvMainContent::rvMainContent(QWidget* parent)
     : QGraphicsView(parent)
     , rvPrivatable(own(new rvMainContentPrivate)) {
     Q_D(rvMainContent);
-    d->wallpaper.setPixmap(QPixmap(QStringLiteral(":/wallFallout.jpg")));
+    d->wallpaper.setPicture(QStringLiteral(":/wallFallout.jpg"));
     // Parented to the view so that the scene, and every item still in it, goes with the view.
     d->scene = new QGraphicsScene(this);
     // All the traffic moves on every tick. Keeping a BSP index of it up to date, and the sort by
@@ -55,7 +57,6 @@ rvMainContent::rvMainContent(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     startTimers();
     setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
-    createSound();
 }
 
 rvMainContent::~rvMainContent() = default;
@@ -69,7 +70,13 @@ void rvMainContent::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void rvMainContent::paintEvent(QPaintEvent* event) {
+    Q_D(rvMainContent);
     QGraphicsView::paintEvent(event);
+    // The sound object comes once the first frame is out: loading Qt Multimedia would delay it.
+    if (!d->soundRequested) {
+        d->soundRequested = true;
+        QMetaObject::invokeMethod(this, &rvMainContent::createSound, Qt::QueuedConnection);
+    }
 }
 
 void rvMainContent::resizeEvent(QResizeEvent* event) {
@@ -88,11 +95,16 @@ void rvMainContent::updateTraffic() {
 void rvMainContent::buildMap(int columns, int rows, const int* cells) {
     Q_D(rvMainContent);
     clearTiles();
+    // Three pictures for 140 tiles: each is looked up once, not once per tile.
+    QHash<QString, QPixmap> pictures;
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             const int code = cells[row * columns + column];
             const QRectF tile(TileSize * column, TileSize * row, TileSize, TileSize);
-            auto* sprite = new rvSprite(rvPicture::load(tilePicture(code)));
+            const QString name = tilePicture(code);
+            if (!pictures.contains(name))
+                pictures.insert(name, rvPicture::load(name));
+            auto* sprite = new rvSprite(pictures.value(name));
             addGenerator(code, tile);
             d->tiles.append(sprite);
             d->scene->addItem(sprite);
@@ -136,11 +148,12 @@ void rvMainContent::clearTiles() {
 void rvMainContent::addTowers(const QPoint& base) {
     Q_D(rvMainContent);
     constexpr int Gap = 32;
-    auto* first = new rvSprite(rvPicture::load(QStringLiteral(":/tower.png")));
+    const QPixmap tower = rvPicture::load(QStringLiteral(":/tower.png"));
+    auto* first = new rvSprite(tower);
     d->scene->addItem(first);
     first->setZValue(2);
     first->setPos(base.x(), base.y() - first->boundingRect().height());
-    auto* second = new rvSprite(rvPicture::load(QStringLiteral(":/tower.png")));
+    auto* second = new rvSprite(tower);
     d->scene->addItem(second);
     second->setZValue(2);
     second->setPos(base.x() + second->boundingRect().width() + Gap,
@@ -159,12 +172,7 @@ void rvMainContent::startTimers() {
     d->trafficTimer->start(TrafficInterval);
 }
 
-// The sound of "Daft.ogg" is never played, so the file is not given to the sound object:
-// QSoundEffect decodes its source as soon as it is set, and decodes only WAV, so it would warn
-// on stderr whether the file is there or not.
 void rvMainContent::createSound() {
     Q_D(rvMainContent);
-    d->sound = new QSoundEffect(this);
-    d->sound->setObjectName(QStringLiteral("sound"));
-    d->sound->setLoopCount(QSoundEffect::Infinite);
+    d->sound = rvSound::create(QStringLiteral("Daft.ogg"), this);
 }

@@ -13,7 +13,6 @@
 
 class QGraphicsItem;
 class QGraphicsScene;
-class QSoundEffect;
 class QTimer;
 class rvGenerator;
 
@@ -24,5 +23,6 @@ struct rvMainContentPrivate : rvRecord {
     QVector<rvGenerator*> generators; // map order
     QTimer* animationTimer = nullptr;
     QTimer* trafficTimer = nullptr;
-    QSoundEffect* sound = nullptr;
+    QObject* sound = nullptr; // a QSoundEffect for "Daft.ogg", made after the first paint
+    bool soundRequested = false;
 };

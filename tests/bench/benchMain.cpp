@@ -7,6 +7,7 @@
 // --startups: start-ups measured on each side (default 5).
 
 #include "rvMainBox.h"
+#include "rvSound.h"
 #include "trafficBench.h"
 #include "windowBench.h"
 #include "windowChild.h"
@@ -70,8 +71,12 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const Options options = parse(argc, argv);
-    if (!options.child.isEmpty())
-        return runWindowChild(argc, argv, [] { return new rvMainBox; });
+    if (!options.child.isEmpty()) {
+        return runWindowChild(argc, argv, [] {
+            rvSound::moduleFolders().append(QStringLiteral(VERRIN_SOUND_MODULE_FOLDER));
+            return new rvMainBox;
+        });
+    }
 
     QApplication application(argc, argv);
     std::printf("platform %s, %d cores available, windows run %d s each\n",

@@ -18,9 +18,16 @@ pzWallpaper::~pzWallpaper() = default;
 void pzWallpaper::setPixmap(const QPixmap& pixmap) {
     Q_D(pzWallpaper);
     d->source = pixmap;
+    d->sourcePath.clear();
     d->pixmap = QPixmap();
     d->scaled = false;
     d->cut = false;
+}
+
+void pzWallpaper::setPicture(const QString& path) {
+    Q_D(pzWallpaper);
+    setPixmap(QPixmap());
+    d->sourcePath = path;
 }
 
 void pzWallpaper::resize(const QRect& rect) {
@@ -39,6 +46,9 @@ void pzWallpaper::paint(QPainter& painter) {
 
 void pzWallpaperPrivate::update() {
     if (!scaled) {
+        if (!sourcePath.isEmpty())
+            source = QPixmap(sourcePath);
+        sourcePath.clear();
         // The smooth rescale runs once per picture, never per resize or paint.
         pixmap = source.scaled(WorkingWidth, WorkingHeight, Qt::IgnoreAspectRatio,
                                Qt::SmoothTransformation);

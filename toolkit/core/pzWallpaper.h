@@ -11,6 +11,7 @@
 class QPainter;
 class QPixmap;
 class QRect;
+class QString;
 class pzWallpaperPrivate;
 
 /// Paints a background picture, rescaled once to a working size, into a target rectangle.
@@ -27,6 +28,9 @@ public:
     /// Rescales `pixmap` once to the working size of 1024 by 768 and cuts it for the current
     /// rectangle. A null pixmap paints nothing.
     void setPixmap(const QPixmap& pixmap);
+    /// As setPixmap() with the picture at `path` (a file or a ":/" resource), which is read only
+    /// when the wallpaper is first painted: an owner that never paints never pays for it.
+    void setPicture(const QString& path);
     /// Sets the target rectangle and cuts the working copy for it: along an axis no longer than the
     /// working copy the picture is cut, along a longer one it is stretched.
     void resize(const QRect& rect);

@@ -10,6 +10,7 @@
 
 #include <QPixmap>
 #include <QRect>
+#include <QString>
 
 class pzWallpaperPrivate : public pzPrivate {
 public:
@@ -19,7 +20,8 @@ public:
     // Brings the working copy and the cut up to date with the latest picture and target.
     void update();
 
-    QPixmap source; // the latest picture, until it is rescaled
+    QPixmap source;     // the latest picture, until it is rescaled
+    QString sourcePath; // or where to read it from
     QPixmap pixmap;
     QPixmap cutPixmap;
     QRect rect;

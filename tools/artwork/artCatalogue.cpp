@@ -6,11 +6,14 @@
 #include "artBuildings.h"
 #include "artDesktop.h"
 #include "artIcons.h"
+#include "artImage.h"
 #include "artPeople.h"
 #include "artPortrait.h"
 #include "artTiles.h"
 #include "artVehicles.h"
 #include "artWallpapers.h"
+
+#include <QStringList>
 
 namespace artCatalogue {
 
@@ -47,6 +50,17 @@ Drawing logo(int size, const QColor& color) {
 }
 
 } // namespace
+
+bool save(const artPicture& picture, const QString& path) {
+    static const QStringList readAtStart = {
+        "grassSprite", "roadSprite",  "sideSprite",   "tower",        "about",
+        "exit",        "iconIconify", "iconMaximize", "iconMinimize", "niraLogoWhiteSmall",
+        "iconClose"};
+    const QString base = picture.name.section(QLatin1Char('.'), 0, 0).remove(QLatin1String("@2x"));
+    const QImage image = picture.draw();
+    return readAtStart.contains(base) ? artImage::saveUncompressed(image, path)
+                                      : artImage::save(image, path);
+}
 
 QString partnerName(const QString& name) {
     const int dot = name.lastIndexOf(QLatin1Char('.'));

@@ -26,4 +26,9 @@ QVector<artPicture> pictures();
 // "tower@2x.png" for "tower.png": the file of the same picture drawn at twice its size.
 QString partnerName(const QString& name);
 
+// Draws the picture and writes it to `path`. The pictures read before the program's first frame
+// (the map, the towers, the title bar's and the menu's icons) are written uncompressed, since
+// decoding them is a large part of the start-up; the others are compressed.
+bool save(const artPicture& picture, const QString& path);
+
 } // namespace artCatalogue

@@ -3,15 +3,45 @@
 
 #include "artImage.h"
 
+#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QString>
+#include <QtEndian>
 
+#include <array>
 #include <cmath>
 
 namespace artImage {
 
 namespace {
+
+quint32 crc32(const QByteArray& bytes) {
+    static const auto table = [] {
+        std::array<quint32, 256> entries{};
+        for (quint32 n = 0; n < 256; ++n) {
+            quint32 c = n;
+            for (int k = 0; k < 8; ++k)
+                c = c & 1 ? 0xedb88320u ^ (c >> 1) : c >> 1;
+            entries[n] = c;
+        }
+        return entries;
+    }();
+    quint32 crc = 0xffffffffu;
+    for (char byte : bytes)
+        crc = table[(crc ^ quint8(byte)) & 0xff] ^ (crc >> 8);
+    return crc ^ 0xffffffffu;
+}
+
+void pngChunk(QByteArray& png, const char* type, const QByteArray& data) {
+    char number[4];
+    qToBigEndian<quint32>(data.size(), number);
+    png.append(number, 4);
+    const QByteArray typed = QByteArray(type, 4) + data;
+    png.append(typed);
+    qToBigEndian<quint32>(crc32(typed), number);
+    png.append(number, 4);
+}
 
 QVector<int> alphaPlane(const QImage& image) {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
@@ -156,6 +186,32 @@ bool save(const QImage& image, const QString& path) {
     const bool opaque = isOpaque(image);
     return writer.write(
         image.convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32));
+}
+
+bool saveUncompressed(const QImage& image, const QString& path) {
+    const bool opaque = isOpaque(image);
+    const QImage pixels =
+        image.convertToFormat(opaque ? QImage::Format_RGB888 : QImage::Format_RGBA8888);
+    const qsizetype rowBytes = qsizetype(pixels.width()) * (opaque ? 3 : 4);
+    QByteArray rows;
+    for (int y = 0; y < pixels.height(); ++y) {
+        rows.append('\0'); // filter type None
+        rows.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), rowBytes);
+    }
+    // qCompress writes the zlib stream after four bytes of its own length; level 0 stores it.
+    const QByteArray stream = qCompress(rows, 0).mid(4);
+
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(pixels.width(), header.data());
+    qToBigEndian<quint32>(pixels.height(), header.data() + 4);
+    header[8] = 8;              // bits per channel
+    header[9] = opaque ? 2 : 6; // RGB or RGBA
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    pngChunk(png, "IHDR", header);
+    pngChunk(png, "IDAT", stream);
+    pngChunk(png, "IEND", QByteArray());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(png) == png.size();
 }
 
 } // namespace artImage

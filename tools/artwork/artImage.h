@@ -44,4 +44,8 @@ QColor scaled(const QColor& color, double factor);
 // Writes PNG or JPEG by the file name's suffix; opaque images are written without alpha.
 bool save(const QImage& image, const QString& path);
 
+// Writes `image` as a PNG file whose rows are neither filtered nor compressed: several times the
+// size, but read with hardly any work, for the pictures a program reads before its first frame.
+bool saveUncompressed(const QImage& image, const QString& path);
+
 } // namespace artImage

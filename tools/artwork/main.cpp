@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #include "artCatalogue.h"
-#include "artImage.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -27,7 +26,7 @@ int main(int argc, char* argv[]) {
     for (const artPicture& picture : artCatalogue::pictures()) {
         const QDir& dir = dirs[picture.folder];
         const QString path = dir.filePath(picture.name);
-        if (!artImage::save(picture.draw(), path)) {
+        if (!artCatalogue::save(picture, path)) {
             err << "verrinArtwork: cannot write " << path << "\n";
             ++failures;
         }

@@ -7,6 +7,7 @@
 #include "rvGeneratorCar.h"
 #include "rvGeneratorMan.h"
 #include "rvRoadMap.h"
+#include "rvSound.h"
 #include "trafficTesting.h"
 
 #include <QDir>
@@ -35,6 +36,7 @@ class tst_rvMainContent : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
 
     void sceneHoldsTilesAndTowers();
@@ -64,6 +66,10 @@ static QList<QGraphicsItem*> towers(QGraphicsScene* scene) {
 
 static QList<rvGenerator*> generatorsOf(const rvMainContent& view) {
     return view.findChildren<rvGenerator*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void tst_rvMainContent::initTestCase() {
+    rvSound::moduleFolders().append(QStringLiteral(VERRIN_SOUND_MODULE_FOLDER));
 }
 
 void tst_rvMainContent::init() {
@@ -272,8 +278,13 @@ void tst_rvMainContent::soundIsQuietWithOrWithoutItsFile() {
     }
     {
         rvMainContent view;
-        auto* sound = view.findChild<QSoundEffect*>(QStringLiteral("sound"));
-        QVERIFY(sound);
+        // Made once the first frame is out, by the module next to the program.
+        QVERIFY(!view.findChild<QSoundEffect*>(QStringLiteral("sound")));
+        view.show();
+        QSoundEffect* sound = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(sound = view.findChild<QSoundEffect*>(QStringLiteral("sound")),
+                                 5000);
+        QCOMPARE(sound->property("fileName").toString(), QStringLiteral("Daft.ogg"));
         QCOMPARE(sound->loopCount(), int(QSoundEffect::Infinite));
         QVERIFY(!sound->isPlaying());
         QTest::qWait(50); // a decoder would report asynchronously

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -45,6 +46,7 @@ private slots:
     void picturesAndTargetsMayArriveInAnyOrder();
     void freshOrHalfSetWallpaperPaintsNothing();
     void nullPictureDrawsNothing();
+    void pictureFromAFileIsReadWhenFirstPainted();
 };
 
 void tst_pzWallpaper::cutsTargetsWithinTheWorkingCopyUnscaled_data() {
@@ -145,6 +147,25 @@ void tst_pzWallpaper::nullPictureDrawsNothing() {
     wallpaper.setPixmap(QPixmap(QStringLiteral(":/no/such/picture.png")));
     wallpaper.resize(QRect(0, 0, 100, 100));
     QCOMPARE(paintInto(wallpaper, QSize(100, 100)).pixel(50, 50), QColor(Qt::blue).rgb());
+}
+
+// The file is read when a paint needs it, not when it is named; a later picture replaces it.
+void tst_pzWallpaper::pictureFromAFileIsReadWhenFirstPainted() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("wall.png"));
+    const QPixmap picture = coordinatePicture(800, 600);
+    pzWallpaper wallpaper;
+    wallpaper.setPicture(path);
+    wallpaper.resize(QRect(0, 0, 300, 200));
+    QVERIFY(picture.save(path));
+    QCOMPARE(paintInto(wallpaper, QSize(300, 200)),
+             workingCopy(picture).copy(0, 0, 300, 200).convertToFormat(QImage::Format_RGB32));
+
+    wallpaper.setPicture(path);
+    QPixmap green(640, 480);
+    green.fill(Qt::darkGreen);
+    wallpaper.setPixmap(green);
+    QCOMPARE(paintInto(wallpaper, QSize(300, 200)).pixel(10, 10), QColor(Qt::darkGreen).rgb());
 }
 
 QTEST_MAIN(tst_pzWallpaper)

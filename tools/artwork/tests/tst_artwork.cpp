@@ -372,8 +372,8 @@ void tst_artwork::filesAreRepeatableAndSmall() {
     for (const artPicture& entry : artCatalogue::pictures()) {
         const QString a = QDir(first.path()).filePath(entry.name);
         const QString b = QDir(second.path()).filePath(entry.name);
-        QVERIFY(artImage::save(entry.draw(), a));
-        QVERIFY(artImage::save(entry.draw(), b));
+        QVERIFY(artCatalogue::save(entry, a));
+        QVERIFY(artCatalogue::save(entry, b));
         QFile fa(a);
         QFile fb(b);
         QVERIFY(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
