@@ -3,16 +3,10 @@
 
 #include "rvPicture.h"
 
-#include "pzPicture.h"
-
 #include <QPainter>
 #include <QPixmap>
 
 namespace rvPicture {
-
-QPixmap load(const QString& name) {
-    return pzPicture::load(name);
-}
 
 QRectF bounds(const QPixmap& pixmap) {
     return QRectF(QPointF(0, 0), pixmap.deviceIndependentSize());

@@ -6,16 +6,10 @@
 class QPainter;
 class QPixmap;
 class QRectF;
-class QString;
 
-// Pictures of the program's resource collection at the resolution of the screen, and the one
-// drawing rule of the scene's still and moving pictures.
+// The one drawing rule of the scene's still and moving pictures, which pzPicture::load gives at
+// the resolution of the screen.
 namespace rvPicture {
-
-// The picture at `name`, or on a screen with a device pixel ratio above 1 its "@2x" partner
-// when there is one; either way its logical size (QPixmap::deviceIndependentSize) is that of
-// the plain picture. Null when it cannot be loaded.
-QPixmap load(const QString& name);
 
 // The rectangle the picture covers in its item: from the origin, at its logical size; empty
 // for a null picture.

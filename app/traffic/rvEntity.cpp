@@ -3,6 +3,7 @@
 
 #include "rvEntity.h"
 
+#include "pzPicture.h"
 #include "rvEntity_p.h"
 #include "rvPicture.h"
 
@@ -97,7 +98,7 @@ QPixmap rvEntity::picture(const QString& name) {
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = rvPicture::load(name);
+    pixmap = pzPicture::load(name);
     if (!pixmap.isNull())
         QPixmapCache::insert(key, pixmap);
     return pixmap;

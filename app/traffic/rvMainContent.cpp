@@ -3,10 +3,10 @@
 
 #include "rvMainContent.h"
 
+#include "pzPicture.h"
 #include "rvGeneratorCar.h"
 #include "rvGeneratorMan.h"
 #include "rvMainContent_p.h"
-#include "rvPicture.h"
 #include "rvRoadMap.h"
 #include "rvSound.h"
 #include "rvSprite.h"
@@ -103,7 +103,7 @@ void rvMainContent::buildMap(int columns, int rows, const int* cells) {
             const QRectF tile(TileSize * column, TileSize * row, TileSize, TileSize);
             const QString name = tilePicture(code);
             if (!pictures.contains(name))
-                pictures.insert(name, rvPicture::load(name));
+                pictures.insert(name, pzPicture::load(name));
             auto* sprite = new rvSprite(pictures.value(name));
             addGenerator(code, tile);
             d->tiles.append(sprite);
@@ -148,7 +148,7 @@ void rvMainContent::clearTiles() {
 void rvMainContent::addTowers(const QPoint& base) {
     Q_D(rvMainContent);
     constexpr int Gap = 32;
-    const QPixmap tower = rvPicture::load(QStringLiteral(":/tower.png"));
+    const QPixmap tower = pzPicture::load(QStringLiteral(":/tower.png"));
     auto* first = new rvSprite(tower);
     d->scene->addItem(first);
     first->setZValue(2);

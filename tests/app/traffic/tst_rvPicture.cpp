@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Verrin developers
 // SPDX-License-Identifier: MIT
 
+#include "pzPicture.h"
 #include "rvPicture.h"
 
 #include "rvCar.h"
@@ -33,10 +34,10 @@ void tst_rvPicture::initTestCase() {
 }
 
 void tst_rvPicture::loadsThePartner() {
-    const QPixmap tower = rvPicture::load(QStringLiteral(":/tower.png"));
+    const QPixmap tower = pzPicture::load(QStringLiteral(":/tower.png"));
     QCOMPARE(tower.size(), QSize(288, 478));
     QCOMPARE(tower.deviceIndependentSize(), QSizeF(144, 239));
-    QVERIFY(rvPicture::load(QStringLiteral(":/car4Up.png")).isNull());
+    QVERIFY(pzPicture::load(QStringLiteral(":/car4Up.png")).isNull());
     // The toolkit's buttons get theirs through QIcon.
     QCOMPARE(QIcon(QStringLiteral(":/iconClose.png")).pixmap(QSize(23, 22)).size(), QSize(46, 44));
 }
