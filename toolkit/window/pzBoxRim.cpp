@@ -73,6 +73,5 @@ void pzBoxRim::paintEvent(QPaintEvent*) {
     painter.fillRect(
         QRectF(rect.x() / ratio, rect.y() / ratio, rect.width() / ratio, rect.height() / ratio),
         pzLook::rimColor);
-    if (edge == Qt::RightEdge || edge == Qt::BottomEdge)
-        pzNativeGeometry::fillUnpainted(window()->windowHandle(), pzLook::rimColor);
+    pzNativeGeometry::fillUnpainted(window()->windowHandle(), edge, pzLook::rimColor);
 }

@@ -43,7 +43,7 @@ public:
 
     // Qt paints a window in its size in device-independent pixels, rounded, scaled back and
     // rounded again: at some factors that is a pixel short of the window's size in the window
-    // system's pixels. Fills that last column and row with `color` through the X server;
-    // elsewhere nothing happens.
-    static void fillUnpainted(QWindow* window, const QColor& color);
+    // system's pixels. Fills that last column (`edge` Qt::RightEdge) or row (Qt::BottomEdge)
+    // with `color` through the X server; for other edges and elsewhere nothing happens.
+    static void fillUnpainted(QWindow* window, Qt::Edge edge, const QColor& color);
 };
