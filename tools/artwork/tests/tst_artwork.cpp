@@ -49,6 +49,22 @@ int alphaAt(const QImage& image, int x, int y) {
     return qAlpha(image.pixel(x, y));
 }
 
+// Equal but for the last bit of a channel of translucent pixels: Qt takes the alpha out of them
+// with other rounding on processors with other vector units.
+bool sameUpToAlphaRounding(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (qAlpha(p) != qAlpha(q) || std::abs(qRed(p) - qRed(q)) > 1 ||
+                std::abs(qGreen(p) - qGreen(q)) > 1 || std::abs(qBlue(p) - qBlue(q)) > 1)
+                return false;
+        }
+    return true;
+}
+
 bool isOpaqueEverywhere(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -421,7 +437,8 @@ void tst_artwork::committedFilesAreWhatTheGeneratorDraws() {
             QStringLiteral(ARTWORK_SOURCE_DIR "/%1/%2").arg(folders[entry.folder], entry.name);
         const QImage committed(path);
         QVERIFY2(!committed.isNull(), qPrintable(path));
-        QVERIFY2(committed.convertToFormat(QImage::Format_ARGB32) == picture(entry.name),
+        QVERIFY2(sameUpToAlphaRounding(committed.convertToFormat(QImage::Format_ARGB32),
+                                       picture(entry.name)),
                  qPrintable(entry.name));
     }
 }
