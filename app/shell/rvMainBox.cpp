@@ -8,7 +8,9 @@
 #include "rvMainPage.h"
 #include "rvRandom.h"
 
+#include <QApplication>
 #include <QDateTime>
+#include <QShortcut>
 
 rvMainBox::rvMainBox(QWidget* parent)
     : pzBox(parent)
@@ -23,6 +25,8 @@ rvMainBox::rvMainBox(QWidget* parent)
     centerOnScreen();
     togglePanel();
     rvRandom::seed(QDateTime::currentDateTime().toSecsSinceEpoch());
+    auto* quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, qApp, &QApplication::closeAllWindows);
 }
 
 rvMainBox::~rvMainBox() = default;

@@ -3,7 +3,7 @@
 
 #include "pzBoxTop.h"
 #include "pzEdgeGrip.h"
-#include "pzSystemDrag_p.h"
+#include "pzWindowSystem_p.h"
 #include "rvMainBox.h"
 
 #include "mouseDrag.h"
@@ -32,21 +32,21 @@ private:
 void tst_waylandSmoke::initTestCase() {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         QSKIP("not on a Wayland platform; wayland_smoke.sh runs this suite on one");
-    QVERIFY(pzSystemDrag::isWanted());
+    QVERIFY(pzWindowSystem::movesWindows());
 }
 
 void tst_waylandSmoke::init() {
     // Wayland refuses what it does not support with a warning; none may come.
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
     requests.clear();
-    pzSystemDrag::setStarter([this](QWindow* window, Qt::Edges edges) {
+    pzWindowSystem::setStarter([this](QWindow* window, Qt::Edges edges) {
         requests.append(edges);
         return edges ? window->startSystemResize(edges) : window->startSystemMove();
     });
 }
 
 void tst_waylandSmoke::cleanup() {
-    pzSystemDrag::setStarter({});
+    pzWindowSystem::setStarter({});
 }
 
 void tst_waylandSmoke::mainWindowShowsAndClosesFromItsButton() {

@@ -3,11 +3,9 @@
 
 #include "pzBox.h"
 
-#include "pzBoxRim_p.h"
 #include "pzBoxTop.h"
 #include "pzBox_p.h"
 #include "pzDynamicWidget.h"
-#include "pzEdgeGrip.h"
 #include "pzListInterface.h"
 #include "pzListItem.h"
 #include "pzListMenu.h"
@@ -15,138 +13,13 @@
 #include "pzLook_p.h"
 #include "pzNativeGeometry_p.h"
 #include "pzPaint.h"
-#include "pzSizeGrip.h"
-#include "pzSystemDrag_p.h"
-#include "pzWindowPlacement_p.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWindow>
-
-QRect pzBoxPrivate::availableArea() const {
-    const pzBox* q = q_func();
-    QScreen* screen = q->windowHandle() ? q->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
-}
-
-bool pzBoxPrivate::isDragPosAllowed(const QPoint& globalPos) {
-    const QScreen* screen = QGuiApplication::screenAt(globalPos);
-    return screen && screen->availableGeometry().contains(globalPos);
-}
-
-void pzBoxPrivate::pressDrag(const QPoint& globalPos) {
-    drag = Drag::Pressed;
-    // The press itself is the drag's first position, so the window follows the pointer's
-    // whole displacement rather than losing the first motion step.
-    dragPos.reset();
-    if (isDragPosAllowed(globalPos))
-        dragPos = globalPos;
-}
-
-bool pzBoxPrivate::handOverDrag(Qt::MouseButtons buttons) {
-    if (drag != Drag::Pressed || !buttons.testFlag(Qt::LeftButton))
-        return false;
-    drag = pzSystemDrag::start(q_func()) ? Drag::HandedOver : Drag::Moving;
-    return drag == Drag::HandedOver;
-}
-
-void pzBoxPrivate::followDrag(const QPoint& globalPos) {
-    if (!isDragPosAllowed(globalPos))
-        return;
-    if (dragPos)
-        q_func()->move(q_func()->pos() + globalPos - *dragPos);
-    dragPos = globalPos;
-}
-
-void pzBoxPrivate::setMaximizedState(bool isMaximized) {
-    maximized = isMaximized;
-    setGripsVisible(!isMaximized);
-    emit q_func()->maximizedChanged(isMaximized);
-}
-
-void pzBoxPrivate::followWindowState(Qt::WindowStates oldState) {
-    pzBox* q = q_func();
-    const Qt::WindowStates state = q->windowState();
-    if (changingWindowState || state.testFlag(Qt::WindowMinimized) ||
-        state.testFlag(Qt::WindowMaximized) == oldState.testFlag(Qt::WindowMaximized))
-        return;
-    if (state.testFlag(Qt::WindowMaximized)) {
-        if (maximized)
-            return;
-        // Qt keeps the geometry the window had before the window system maximized it.
-        normalGeometry = q->normalGeometry();
-        setMaximizedState(true);
-    } else if (maximized) {
-        // The window system puts the window back where it was itself.
-        normalGeometry = QRect(-1, -1, -1, -1);
-        setMaximizedState(false);
-    }
-}
-
-QRect pzBoxPrivate::placedOnScreens(const QRect& geometry) const {
-    QList<QRect> screenAreas;
-    for (const QScreen* screen : QGuiApplication::screens())
-        screenAreas.append(screen->availableGeometry());
-    const int titleBarHeight = mainLayout->contentsMargins().top() + boxTop->sizeHint().height();
-    return pzWindowPlacement::restored(geometry, titleBarHeight, screenAreas, availableArea());
-}
-
-void pzBoxPrivate::followScreens() {
-    pzBox* q = q_func();
-    // The window system places windows it maximized itself.
-    if (!q->isVisible() || q->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        return;
-    if (maximized) {
-        fillAvailableArea();
-        return;
-    }
-    const QRect wanted = placedOnScreens(q->geometry());
-    if (wanted != q->geometry())
-        setGeometryOnSteps(wanted);
-}
-
-void pzBoxPrivate::fillAvailableArea() {
-    pzBox* q = q_func();
-    const QRect area = availableArea();
-    if (area.isEmpty())
-        return;
-    alignSizeSteps(pzNativeGeometry::availableArea(q->windowHandle()).size());
-    if (q->geometry() != area)
-        q->setGeometry(area);
-    pzNativeGeometry::fillAvailableArea(q->windowHandle());
-}
-
-void pzBoxPrivate::alignSizeSteps(const QSize& nativeSize) {
-    pzBox* q = q_func();
-    const QSize base = pzNativeGeometry::stepBase(q->windowHandle(), nativeSize);
-    if (!base.isValid())
-        return;
-    // The widget hands its base size to the window at every change of its minimum size; the
-    // window's is set as well, since the widget passes on no base size equal to its own, and
-    // its own starts at 0 by 0 while the window's does not.
-    q->setBaseSize(base);
-    q->windowHandle()->setBaseSize(base);
-}
-
-void pzBoxPrivate::setGeometryOnSteps(const QRect& geometry) {
-    pzBox* q = q_func();
-    alignSizeSteps(pzNativeGeometry::toNative(q->windowHandle(), geometry.size()));
-    q->setGeometry(geometry);
-}
-
-void pzBoxPrivate::watchScreen(QScreen* screen) {
-    // Queued, so that the window has moved to its new screen when a screen goes away, and every
-    // change of one reconfiguration has arrived.
-    pzBox* q = q_func();
-    for (auto changed : {&QScreen::geometryChanged, &QScreen::availableGeometryChanged})
-        QObject::connect(
-            screen, changed, q, [this] { followScreens(); }, Qt::QueuedConnection);
-}
 
 void pzBoxPrivate::updateMinimumSize() {
     pzBox* q = q_func();
@@ -164,14 +37,6 @@ void pzBoxPrivate::updateMinimumSize() {
 QList<QWidget*> pzBoxPrivate::titleBarButtons() const {
     return {boxTop->programButton(), boxTop->iconifyButton(), boxTop->minimizeButton(),
             boxTop->closeButton()};
-}
-
-QList<pzSizeGrip*> pzBoxPrivate::cornerGrips() const {
-    return {gripTopLeft, gripTopRight, gripBottomLeft, gripBottomRight};
-}
-
-QList<pzEdgeGrip*> pzBoxPrivate::edgeGrips() const {
-    return {edgeTop, edgeBottom, edgeLeft, edgeRight};
 }
 
 void pzBoxPrivate::setPanelShown(bool shown) {
@@ -193,19 +58,6 @@ bool pzBoxPrivate::closeShownPage() {
         item->setFocus(Qt::OtherFocusReason);
     menu->unselectItem(item);
     return true;
-}
-
-void pzBoxPrivate::placeEdgeGrips() {
-    const pzBox* q = q_func();
-    const int w = q->width();
-    const int h = q->height();
-    const int gw = gripTopLeft->width();
-    const int gh = gripTopLeft->height();
-    const int t = edgeThickness;
-    edgeTop->setGeometry(gw, 0, w - 2 * gw, t);
-    edgeBottom->setGeometry(gw, h - t, w - 2 * gw, t);
-    edgeLeft->setGeometry(0, gh, t, h - 2 * gh);
-    edgeRight->setGeometry(w - t, gh, t, h - 2 * gh);
 }
 
 pzBox::pzBox(QWidget* parent)
@@ -234,24 +86,17 @@ void pzBoxPrivate::init() {
     mainLayout->setContentsMargins(rim, rim, rim, rim);
     mainLayout->setSpacing(0);
 
-    for (pzSizeGrip** grip : {&gripTopLeft, &gripTopRight, &gripBottomLeft, &gripBottomRight}) {
-        *grip = new pzSizeGrip(q);
-        (*grip)->setFixedSize(pzLook::gripSize, pzLook::gripSize);
-    }
-    edgeTop = new pzEdgeGrip(Qt::TopEdge, q);
-    edgeBottom = new pzEdgeGrip(Qt::BottomEdge, q);
-    edgeLeft = new pzEdgeGrip(Qt::LeftEdge, q);
-    edgeRight = new pzEdgeGrip(Qt::RightEdge, q);
-    for (Qt::Edge edge : {Qt::TopEdge, Qt::BottomEdge, Qt::LeftEdge, Qt::RightEdge})
-        rimSides.append(new pzBoxRim(edge, q));
+    frame = std::make_unique<pzBoxFrame>(q);
+    placement = std::make_unique<pzBoxPlacement>(q);
+    windowState = std::make_unique<pzBoxWindowState>(q, frame.get(), placement.get());
+    drag = pzWindowDrag(q, {});
 
     boxTop = new pzBoxTop(q);
     mainLayout->addWidget(boxTop, 1, Qt::AlignTop);
     // The side handles reach 2 pixels into the window past the rim, over the title bar's
     // buttons too; presses there belong to the buttons.
-    for (pzEdgeGrip* edge : edgeGrips())
-        for (QWidget* button : titleBarButtons())
-            edge->keepClearOf(button);
+    frame->keepClearOf(titleBarButtons());
+    placement->setTitleBar(boxTop);
 
     panel = new pzBoxPanel;
     mainLayout->addWidget(panel, 10);
@@ -259,22 +104,9 @@ void pzBoxPrivate::init() {
 
     updateMinimumSize();
     q->resize(400, 300);
-    normalGeometry = QRect(-1, -1, -1, -1);
-    maximized = false;
     q->pzBox::setWindowIcon(QIcon(QStringLiteral(":/niraLogoWhiteSmall.png")));
 
-    auto* quit = new QShortcut(QKeySequence::Quit, q);
-    QObject::connect(quit, &QShortcut::activated, qApp, &QApplication::closeAllWindows);
-
-    for (QScreen* screen : QGuiApplication::screens())
-        watchScreen(screen);
-    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, q, [this](QScreen* screen) {
-        watchScreen(screen);
-        followScreens();
-    });
-    QObject::connect(
-        qGuiApp, &QGuiApplication::screenRemoved, q, [this] { followScreens(); },
-        Qt::QueuedConnection);
+    placement->followScreens();
 }
 
 void pzBox::setContent(QWidget* widget) {
@@ -297,7 +129,7 @@ pzBoxPanel* pzBox::panel() const {
 }
 
 bool pzBox::isMaximized() const {
-    return d_func()->maximized;
+    return d_func()->windowState->isMaximized();
 }
 
 void pzBox::showPanel() {
@@ -322,7 +154,7 @@ void pzBox::togglePanel() {
 }
 
 void pzBox::toggleWindow() {
-    if (d_func()->maximized)
+    if (isMaximized())
         showNormal();
     else
         showMaximized();
@@ -338,26 +170,11 @@ void pzBox::setTitle(const QString& title) {
 }
 
 void pzBox::showMaximized() {
-    Q_D(pzBox);
-    if (d->maximized)
-        return;
-    d->normalGeometry = QRect(x(), y(), width(), height());
-    d->fillAvailableArea();
-    d->setMaximizedState(true);
+    d_func()->windowState->maximize();
 }
 
 void pzBox::showNormal() {
-    Q_D(pzBox);
-    if (!d->maximized)
-        return;
-    d->changingWindowState = true;
-    QWidget::showNormal();
-    d->changingWindowState = false;
-    // A window the window system maximized comes back where it was before.
-    if (d->normalGeometry.isValid())
-        d->setGeometryOnSteps(d->restoredGeometry());
-    d->normalGeometry = QRect(-1, -1, -1, -1);
-    d->setMaximizedState(false);
+    d_func()->windowState->restore();
 }
 
 void pzBox::setWindowIcon(const QIcon& icon) {
@@ -366,35 +183,27 @@ void pzBox::setWindowIcon(const QIcon& icon) {
 }
 
 void pzBox::centerOnScreen() {
-    const QPoint centre = d_func()->availableArea().center();
-    move(centre.x() - (width() - 1) / 2, centre.y() - (height() - 1) / 2);
-}
-
-void pzBoxPrivate::setGripsVisible(bool visible) {
-    for (pzSizeGrip* grip : cornerGrips())
-        grip->setVisible(visible);
-    for (pzEdgeGrip* edge : edgeGrips())
-        edge->setVisible(visible);
+    d_func()->placement->center();
 }
 
 void pzBox::mousePressEvent(QMouseEvent* event) {
-    d_func()->pressDrag(event->globalPosition().toPoint());
+    d_func()->drag.press(event->globalPosition().toPoint());
 }
 
 void pzBox::mouseReleaseEvent(QMouseEvent*) {
-    d_func()->releaseDrag();
+    d_func()->drag.release();
 }
 
 void pzBox::mouseMoveEvent(QMouseEvent* event) {
     Q_D(pzBox);
-    if (!d->isDragging() || d->maximized)
+    if (!d->drag.isFollowing() || isMaximized())
         return;
     // Handed over at the first motion rather than at the press, so that double clicks on the
     // title bar still reach the box. Ahead of the position check: where the compositor moves
     // windows, global positions do not tell where the window is.
-    if (d->handOverDrag(event->buttons()))
+    if (d->drag.handOver(event->buttons()))
         return;
-    d->followDrag(event->globalPosition().toPoint());
+    d->drag.follow(event->globalPosition().toPoint());
 }
 
 // As on other desktops, a double click on the title bar maximizes or restores the window.
@@ -414,7 +223,7 @@ void pzBox::keyPressEvent(QKeyEvent* event) {
 
 void pzBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)
-        d_func()->followWindowState(static_cast<QWindowStateChangeEvent*>(event)->oldState());
+        d_func()->windowState->follow(static_cast<QWindowStateChangeEvent*>(event)->oldState());
     QWidget::changeEvent(event);
 }
 
@@ -432,25 +241,7 @@ void pzBox::resizeEvent(QResizeEvent*) {
     Q_D(pzBox);
     // The size the window is about to be shown at.
     if (!isVisible())
-        d->alignSizeSteps(pzNativeGeometry::size(windowHandle()));
+        d->placement->alignSizeSteps(pzNativeGeometry::size(windowHandle()));
     d->contentHolder->resize(size());
-    const int w = width();
-    const int h = height();
-    const int gw = d->gripTopLeft->width();
-    const int gh = d->gripTopLeft->height();
-    d->gripTopLeft->move(0, 0);
-    d->gripTopRight->move(w - gw, 0);
-    d->gripBottomLeft->move(0, h - gh);
-    d->gripBottomRight->move(w - gw, h - gh);
-    d->placeEdgeGrips();
-    for (pzBoxRim* side : d->rimSides)
-        side->place();
-    if (d->maximized)
-        return;
-    for (pzBoxRim* side : d->rimSides)
-        side->raise();
-    for (pzEdgeGrip* edge : d->edgeGrips())
-        edge->raise();
-    for (pzSizeGrip* grip : d->cornerGrips())
-        grip->raise();
+    d->frame->place(!isMaximized());
 }

@@ -5,6 +5,7 @@
 
 #include "pzLook_p.h"
 #include "pzNativeGeometry_p.h"
+#include "pzWindowSystem_p.h"
 
 #include <QPainter>
 #include <QWindow>
@@ -73,5 +74,5 @@ void pzBoxRim::paintEvent(QPaintEvent*) {
     painter.fillRect(
         QRectF(rect.x() / ratio, rect.y() / ratio, rect.width() / ratio, rect.height() / ratio),
         pzLook::rimColor);
-    pzNativeGeometry::fillUnpainted(window()->windowHandle(), edge, pzLook::rimColor);
+    pzWindowSystem::fillUnpainted(window()->windowHandle(), edge, pzLook::rimColor);
 }

@@ -4,46 +4,9 @@
 #include "pzEdgeGrip.h"
 
 #include "pzEdgeGrip_p.h"
-#include "pzSystemDrag_p.h"
 
 #include <QMouseEvent>
 #include <QRegion>
-#include <QScreen>
-
-QRect pzEdgeGripPrivate::resizedGeometry(const QPoint& globalPos) const {
-    const QWidget* window = q_func()->window();
-    const QSize minimum = window->minimumSize();
-    const QSize maximum = window->maximumSize();
-    const QPoint delta = globalPos - pressPos;
-    const QRect& r = startGeometry;
-    // The dragged edge stops at the border of the available area, as QSizeGrip's corners do,
-    // unless it lay beyond it already; the size limits come last and win.
-    QRect geometry = r;
-    switch (edge) {
-    case Qt::LeftEdge:
-        geometry.setLeft(qBound(r.right() + 1 - maximum.width(),
-                                qMax(r.left() + delta.x(), qMin(startArea.left(), r.left())),
-                                r.right() + 1 - minimum.width()));
-        break;
-    case Qt::RightEdge:
-        geometry.setRight(qBound(r.left() - 1 + minimum.width(),
-                                 qMin(r.right() + delta.x(), qMax(startArea.right(), r.right())),
-                                 r.left() - 1 + maximum.width()));
-        break;
-    case Qt::TopEdge:
-        geometry.setTop(qBound(r.bottom() + 1 - maximum.height(),
-                               qMax(r.top() + delta.y(), qMin(startArea.top(), r.top())),
-                               r.bottom() + 1 - minimum.height()));
-        break;
-    case Qt::BottomEdge:
-        geometry.setBottom(
-            qBound(r.top() - 1 + minimum.height(),
-                   qMin(r.bottom() + delta.y(), qMax(startArea.bottom(), r.bottom())),
-                   r.top() - 1 + maximum.height()));
-        break;
-    }
-    return geometry;
-}
 
 void pzEdgeGripPrivate::updateMask() {
     pzEdgeGrip* q = q_func();
@@ -66,7 +29,9 @@ pzEdgeGrip::pzEdgeGrip(Qt::Edge edge, QWidget* parent)
     // Any other value leaves the grip without a side: it then takes no presses.
     if (!pzEdgeGripPrivate::isSide(edge))
         return;
-    d_func()->edge = edge;
+    Q_D(pzEdgeGrip);
+    d->edge = edge;
+    d->drag = pzWindowDrag(this, edge);
     const bool horizontal = edge == Qt::TopEdge || edge == Qt::BottomEdge;
     setCursor(horizontal ? Qt::SizeVerCursor : Qt::SizeHorCursor);
 }
@@ -94,26 +59,22 @@ void pzEdgeGrip::keepClearOf(QWidget* widget) {
 
 void pzEdgeGrip::mousePressEvent(QMouseEvent* event) {
     Q_D(pzEdgeGrip);
-    if (event->button() != Qt::LeftButton || !pzEdgeGripPrivate::isSide(d->edge) ||
-        pzSystemDrag::start(this, d->edge))
+    if (event->button() != Qt::LeftButton || !pzEdgeGripPrivate::isSide(d->edge))
         return;
-    QWidget* window = this->window();
-    d->resizing = true;
-    d->pressPos = event->globalPosition().toPoint();
-    d->startGeometry = window->geometry();
-    d->startArea = window->screen()->availableGeometry();
+    d->drag.press(event->globalPosition().toPoint());
+    d->drag.handOver(Qt::LeftButton);
 }
 
 void pzEdgeGrip::mouseMoveEvent(QMouseEvent* event) {
     Q_D(pzEdgeGrip);
-    if (!d->resizing || !event->buttons().testFlag(Qt::LeftButton))
+    if (!d->drag.isFollowing() || !event->buttons().testFlag(Qt::LeftButton))
         return;
-    window()->setGeometry(d->resizedGeometry(event->globalPosition().toPoint()));
+    d->drag.follow(event->globalPosition().toPoint());
 }
 
 void pzEdgeGrip::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        d_func()->resizing = false;
+        d_func()->drag.release();
 }
 
 void pzEdgeGrip::moveEvent(QMoveEvent*) {

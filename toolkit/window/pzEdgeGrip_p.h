@@ -7,11 +7,10 @@
 
 #include "pzEdgeGrip.h"
 #include "pzPrivate.h"
+#include "pzWindowDrag_p.h"
 
 #include <QList>
-#include <QPoint>
 #include <QPointer>
-#include <QRect>
 
 class pzEdgeGripPrivate : public pzPrivate {
     PZ_DECLARE_PUBLIC(pzEdgeGrip)
@@ -21,15 +20,10 @@ public:
         return edge == Qt::TopEdge || edge == Qt::BottomEdge || edge == Qt::LeftEdge ||
                edge == Qt::RightEdge;
     }
-    // The window's geometry once its edge follows the pointer from the press to `globalPos`.
-    QRect resizedGeometry(const QPoint& globalPos) const;
     void updateMask();
 
     // None while the grip was given no valid side.
     Qt::Edge edge = Qt::Edge(0);
-    bool resizing = false;
-    QPoint pressPos;
-    QRect startGeometry;
-    QRect startArea;
+    pzWindowDrag drag;
     QList<QPointer<QWidget>> clearOf;
 };

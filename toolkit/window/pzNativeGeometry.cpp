@@ -3,14 +3,12 @@
 
 #include "pzNativeGeometry_p.h"
 
-#include <QColor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformscreen.h>
 #include <qpa/qplatformwindow.h>
-#include <xcb/xcb.h>
 
 void pzNativeGeometry::fillAvailableArea(QWindow* window) {
     QPlatformWindow* platformWindow = window ? window->handle() : nullptr;
@@ -51,29 +49,4 @@ int pzNativeGeometry::stepBase(int length, int step, qreal factor) {
         if ((length - qRound(base * factor)) % step == 0)
             return base;
     return 0;
-}
-
-void pzNativeGeometry::fillUnpainted(QWindow* window, Qt::Edge edge, const QColor& color) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window || !window->handle())
-        return;
-    const QSize whole = size(window);
-    const QSize painted = toNative(window, window->size());
-    xcb_rectangle_t strip;
-    if (edge == Qt::RightEdge && whole.width() > painted.width())
-        strip = {qint16(painted.width()), 0, quint16(whole.width() - painted.width()),
-                 quint16(whole.height())};
-    else if (edge == Qt::BottomEdge && whole.height() > painted.height())
-        strip = {0, qint16(painted.height()), quint16(whole.width()),
-                 quint16(whole.height() - painted.height())};
-    else
-        return;
-    xcb_connection_t* connection = x11->connection();
-    const auto id = xcb_window_t(window->winId());
-    const xcb_gcontext_t gc = xcb_generate_id(connection);
-    const quint32 pixel = color.rgb();
-    xcb_create_gc(connection, gc, id, XCB_GC_FOREGROUND, &pixel);
-    xcb_poly_fill_rectangle(connection, id, gc, 1, &strip);
-    xcb_free_gc(connection, gc);
-    xcb_flush(connection);
 }

@@ -10,7 +10,6 @@
 #include <QRect>
 #include <QSize>
 
-class QColor;
 class QScreen;
 class QWindow;
 
@@ -40,10 +39,4 @@ public:
     // The least base length that, scaled by `factor` and rounded as Qt rounds it, lies a whole
     // number of steps of `step` below `length`.
     static int stepBase(int length, int step, qreal factor);
-
-    // Qt paints a window in its size in device-independent pixels, rounded, scaled back and
-    // rounded again: at some factors that is a pixel short of the window's size in the window
-    // system's pixels. Fills that last column (`edge` Qt::RightEdge) or row (Qt::BottomEdge)
-    // with `color` through the X server; for other edges and elsewhere nothing happens.
-    static void fillUnpainted(QWindow* window, Qt::Edge edge, const QColor& color);
 };

@@ -3,7 +3,7 @@
 
 #include "pzSizeGrip.h"
 
-#include "pzSystemDrag_p.h"
+#include "pzWindowSystem_p.h"
 
 #include <QMouseEvent>
 
@@ -28,7 +28,7 @@ pzSizeGrip::~pzSizeGrip() = default;
 void pzSizeGrip::paintEvent(QPaintEvent*) {}
 
 void pzSizeGrip::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && pzSystemDrag::start(this, corner(this)))
+    if (event->button() == Qt::LeftButton && pzWindowSystem::startDrag(this, corner(this)))
         return;
     QSizeGrip::mousePressEvent(event);
 }

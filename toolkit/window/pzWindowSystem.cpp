@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Verrin developers
 // SPDX-License-Identifier: MIT
 
-#include "pzSystemDrag_p.h"
+#include "pzWindowSystem_p.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -9,8 +9,8 @@
 
 namespace {
 
-std::optional<bool> wantedOverride;
-pzSystemDrag::Starter starterOverride;
+std::optional<bool> movesWindowsOverride;
+pzWindowSystem::Starter starterOverride;
 
 bool startWithWindow(QWindow* window, Qt::Edges edges) {
     return edges ? window->startSystemResize(edges) : window->startSystemMove();
@@ -18,14 +18,18 @@ bool startWithWindow(QWindow* window, Qt::Edges edges) {
 
 } // namespace
 
-bool pzSystemDrag::isWanted() {
-    if (wantedOverride)
-        return *wantedOverride;
+bool pzWindowSystem::isWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-bool pzSystemDrag::start(QWidget* widget, Qt::Edges edges) {
-    if (!isWanted())
+bool pzWindowSystem::movesWindows() {
+    if (movesWindowsOverride)
+        return *movesWindowsOverride;
+    return isWayland();
+}
+
+bool pzWindowSystem::startDrag(QWidget* widget, Qt::Edges edges) {
+    if (!movesWindows())
         return false;
     QWindow* window = widget->window()->windowHandle();
     if (!window)
@@ -33,10 +37,10 @@ bool pzSystemDrag::start(QWidget* widget, Qt::Edges edges) {
     return starterOverride ? starterOverride(window, edges) : startWithWindow(window, edges);
 }
 
-void pzSystemDrag::setWantedOverride(std::optional<bool> wanted) {
-    wantedOverride = wanted;
+void pzWindowSystem::setMovesWindowsOverride(std::optional<bool> moves) {
+    movesWindowsOverride = moves;
 }
 
-void pzSystemDrag::setStarter(Starter starter) {
+void pzWindowSystem::setStarter(Starter starter) {
     starterOverride = std::move(starter);
 }

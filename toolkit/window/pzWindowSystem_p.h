@@ -12,30 +12,42 @@
 #include <functional>
 #include <optional>
 
+class QColor;
 class QWidget;
 class QWindow;
 
-// Decides in one place whether the toolkit moves and resizes its windows itself or hands that to
-// the window system. Where programs cannot place their windows by position (Wayland), only the
-// compositor can move them, so the title bar and the grips ask it through
-// QWindow::startSystemMove and startSystemResize; elsewhere (X11, offscreen) they drag the window
-// themselves.
+// What the window system lets a program do with its windows, in one place; the platform's own
+// calls live in the files named for it (X11, Wayland).
 //
-// Exported for the tests, which force the compositor's path and watch what it is asked to do.
-class PZTOOLS_AUTOTEST_EXPORT pzSystemDrag {
+// Where programs cannot place their windows by position (Wayland), only the compositor moves,
+// resizes and maximizes them: the title bar and the grips ask it through
+// QWindow::startSystemMove and startSystemResize. Elsewhere (X11, offscreen) the toolkit drags
+// its windows itself.
+//
+// Exported for the tests, which force either path and watch what the window system is asked.
+class PZTOOLS_AUTOTEST_EXPORT pzWindowSystem {
 public:
     using Starter = std::function<bool(QWindow* window, Qt::Edges edges)>;
 
-    // True where the platform cannot move windows by position.
-    static bool isWanted();
+    // True where the window system takes moves and resizes over from the pointer.
+    static bool movesWindows();
     // Hands a move (no edges) or a resize from the given edges of the widget's window to the
-    // window system. False when it is not wanted or the window system refused; the caller then
-    // drags the window itself.
-    static bool start(QWidget* widget, Qt::Edges edges = {});
+    // window system. False where it does not move windows or refused; the caller then drags the
+    // window itself.
+    static bool startDrag(QWidget* widget, Qt::Edges edges = {});
 
-    // Test seams. setWantedOverride replaces the platform's answer to isWanted (std::nullopt asks
-    // the platform again); setStarter replaces the calls of QWindow::startSystemMove and
-    // startSystemResize (an empty starter restores them).
-    static void setWantedOverride(std::optional<bool> wanted);
+    // Qt paints a window in its size in device-independent pixels, rounded, scaled back and
+    // rounded again: at some factors that is a pixel short of the window's size in the window
+    // system's pixels. Fills that last column (`edge` Qt::RightEdge) or row (Qt::BottomEdge)
+    // with `color` through the X server; for other edges and elsewhere nothing happens.
+    static void fillUnpainted(QWindow* window, Qt::Edge edge, const QColor& color);
+
+    // Test seams. setMovesWindowsOverride replaces the platform's answer to movesWindows
+    // (std::nullopt asks the platform again); setStarter replaces the calls of
+    // QWindow::startSystemMove and startSystemResize (an empty starter restores them).
+    static void setMovesWindowsOverride(std::optional<bool> moves);
     static void setStarter(Starter starter);
+
+private:
+    static bool isWayland();
 };

@@ -5,7 +5,7 @@
 #include "pzBoxTop.h"
 #include "pzEdgeGrip.h"
 #include "pzSizeGrip.h"
-#include "pzSystemDrag_p.h"
+#include "pzWindowSystem_p.h"
 
 #include "mouseDrag.h"
 
@@ -27,7 +27,7 @@ struct Request {
 
 // The title bar and the grips on a platform where only the window system may move windows,
 // forced on the offscreen platform, with the window system's answer played by the test.
-class tst_pzSystemDrag : public QObject {
+class tst_pzWindowSystem : public QObject {
     Q_OBJECT
 
 private slots:
@@ -50,28 +50,28 @@ private:
     QRect startGeometry;
 };
 
-void tst_pzSystemDrag::init() {
+void tst_pzWindowSystem::init() {
     requests.clear();
     startGeometry =
         QRect(QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(100, 100),
               QSize(400, 300));
-    pzSystemDrag::setWantedOverride(true);
+    pzWindowSystem::setMovesWindowsOverride(true);
     answer(true);
 }
 
-void tst_pzSystemDrag::cleanup() {
-    pzSystemDrag::setWantedOverride(std::nullopt);
-    pzSystemDrag::setStarter({});
+void tst_pzWindowSystem::cleanup() {
+    pzWindowSystem::setMovesWindowsOverride(std::nullopt);
+    pzWindowSystem::setStarter({});
 }
 
-void tst_pzSystemDrag::answer(bool accepted) {
-    pzSystemDrag::setStarter([this, accepted](QWindow* window, Qt::Edges edges) {
+void tst_pzWindowSystem::answer(bool accepted) {
+    pzWindowSystem::setStarter([this, accepted](QWindow* window, Qt::Edges edges) {
         requests.append({window, edges});
         return accepted;
     });
 }
 
-QWidget* tst_pzSystemDrag::gripAt(pzBox& box, const QString& which) {
+QWidget* tst_pzWindowSystem::gripAt(pzBox& box, const QString& which) {
     const QMap<QString, QPoint> places{{"top left", {0, 0}},      {"top right", {390, 0}},
                                        {"bottom left", {0, 290}}, {"bottom right", {390, 290}},
                                        {"top", {200, 0}},         {"bottom", {200, 296}},
@@ -83,23 +83,23 @@ QWidget* tst_pzSystemDrag::gripAt(pzBox& box, const QString& which) {
     return nullptr;
 }
 
-void tst_pzSystemDrag::askedOnlyWhereWindowsCannotBePlaced() {
-    pzSystemDrag::setWantedOverride(std::nullopt);
-    QCOMPARE(pzSystemDrag::isWanted(), false);
+void tst_pzWindowSystem::askedOnlyWhereWindowsCannotBePlaced() {
+    pzWindowSystem::setMovesWindowsOverride(std::nullopt);
+    QCOMPARE(pzWindowSystem::movesWindows(), false);
     QWidget widget;
     widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
-    QVERIFY(!pzSystemDrag::start(&widget));
+    QVERIFY(!pzWindowSystem::startDrag(&widget));
     QVERIFY(requests.isEmpty());
 
-    pzSystemDrag::setWantedOverride(true);
-    QVERIFY(pzSystemDrag::start(&widget, Qt::LeftEdge));
+    pzWindowSystem::setMovesWindowsOverride(true);
+    QVERIFY(pzWindowSystem::startDrag(&widget, Qt::LeftEdge));
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests.first().window, widget.windowHandle());
     QCOMPARE(requests.first().edges, Qt::Edges(Qt::LeftEdge));
 }
 
-void tst_pzSystemDrag::titleBarDragHandedOver() {
+void tst_pzWindowSystem::titleBarDragHandedOver() {
     pzBox box;
     box.setGeometry(startGeometry);
     box.show();
@@ -119,7 +119,7 @@ void tst_pzSystemDrag::titleBarDragHandedOver() {
     QCOMPARE(box.geometry(), startGeometry);
 }
 
-void tst_pzSystemDrag::refusedMoveFallsBackToOwnDrag() {
+void tst_pzWindowSystem::refusedMoveFallsBackToOwnDrag() {
     answer(false);
     pzBox box;
     box.setGeometry(startGeometry);
@@ -132,7 +132,7 @@ void tst_pzSystemDrag::refusedMoveFallsBackToOwnDrag() {
     QCOMPARE(box.pos(), startGeometry.topLeft() + QPoint(60, 40));
 }
 
-void tst_pzSystemDrag::gripsHandResizingOver_data() {
+void tst_pzWindowSystem::gripsHandResizingOver_data() {
     QTest::addColumn<QString>("grip");
     QTest::addColumn<Qt::Edges>("edges");
     QTest::newRow("top left") << "top left" << (Qt::TopEdge | Qt::LeftEdge);
@@ -145,7 +145,7 @@ void tst_pzSystemDrag::gripsHandResizingOver_data() {
     QTest::newRow("right") << "right" << Qt::Edges(Qt::RightEdge);
 }
 
-void tst_pzSystemDrag::gripsHandResizingOver() {
+void tst_pzWindowSystem::gripsHandResizingOver() {
     QFETCH(QString, grip);
     QFETCH(Qt::Edges, edges);
     pzBox box;
@@ -162,7 +162,7 @@ void tst_pzSystemDrag::gripsHandResizingOver() {
     QCOMPARE(box.geometry(), startGeometry);
 }
 
-void tst_pzSystemDrag::refusedResizeFallsBackToOwnResize_data() {
+void tst_pzWindowSystem::refusedResizeFallsBackToOwnResize_data() {
     QTest::addColumn<QString>("grip");
     QTest::addColumn<QRect>("expected");
     // Offsets from the start (100, 100), 400 x 300, after a drag by (30, 20).
@@ -170,7 +170,7 @@ void tst_pzSystemDrag::refusedResizeFallsBackToOwnResize_data() {
     QTest::newRow("left side") << "left" << QRect(130, 100, 370, 300);
 }
 
-void tst_pzSystemDrag::refusedResizeFallsBackToOwnResize() {
+void tst_pzWindowSystem::refusedResizeFallsBackToOwnResize() {
     QFETCH(QString, grip);
     QFETCH(QRect, expected);
     answer(false);
@@ -186,8 +186,8 @@ void tst_pzSystemDrag::refusedResizeFallsBackToOwnResize() {
 
 // The forced path with QWindow's own calls: the offscreen platform refuses them, and the box
 // drags by itself.
-void tst_pzSystemDrag::platformWithoutSystemMovesStillDrags() {
-    pzSystemDrag::setStarter({});
+void tst_pzWindowSystem::platformWithoutSystemMovesStillDrags() {
+    pzWindowSystem::setStarter({});
     pzBox box;
     box.setGeometry(startGeometry);
     box.show();
@@ -199,5 +199,5 @@ void tst_pzSystemDrag::platformWithoutSystemMovesStillDrags() {
     QTRY_COMPARE(box.width(), 430);
 }
 
-QTEST_MAIN(tst_pzSystemDrag)
-#include "tst_pzSystemDrag.moc"
+QTEST_MAIN(tst_pzWindowSystem)
+#include "tst_pzWindowSystem.moc"

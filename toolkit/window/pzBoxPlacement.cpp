@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
+#include "pzBoxPlacement_p.h"
+
+#include "pzBox.h"
+#include "pzLook_p.h"
+#include "pzNativeGeometry_p.h"
+#include "pzWindowPlacement_p.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+
+pzBoxPlacement::pzBoxPlacement(pzBox* box)
+    : box(box) {}
+
+QRect pzBoxPlacement::availableArea() const {
+    QScreen* screen = box->windowHandle() ? box->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QRect pzBoxPlacement::placedOnScreens(const QRect& geometry) const {
+    QList<QRect> screenAreas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screenAreas.append(screen->availableGeometry());
+    const int titleBarHeight = pzLook::rimWidth + (titleBar ? titleBar->sizeHint().height() : 0);
+    return pzWindowPlacement::restored(geometry, titleBarHeight, screenAreas, availableArea());
+}
+
+void pzBoxPlacement::fillAvailableArea() {
+    const QRect area = availableArea();
+    if (area.isEmpty())
+        return;
+    alignSizeSteps(pzNativeGeometry::availableArea(box->windowHandle()).size());
+    if (box->geometry() != area)
+        box->setGeometry(area);
+    pzNativeGeometry::fillAvailableArea(box->windowHandle());
+}
+
+void pzBoxPlacement::alignSizeSteps(const QSize& nativeSize) {
+    const QSize base = pzNativeGeometry::stepBase(box->windowHandle(), nativeSize);
+    if (!base.isValid())
+        return;
+    // The widget hands its base size to the window at every change of its minimum size; the
+    // window's is set as well, since the widget passes on no base size equal to its own, and
+    // its own starts at 0 by 0 while the window's does not.
+    box->setBaseSize(base);
+    box->windowHandle()->setBaseSize(base);
+}
+
+void pzBoxPlacement::setGeometryOnSteps(const QRect& geometry) {
+    alignSizeSteps(pzNativeGeometry::toNative(box->windowHandle(), geometry.size()));
+    box->setGeometry(geometry);
+}
+
+void pzBoxPlacement::center() {
+    const QPoint centre = availableArea().center();
+    box->move(centre.x() - (box->width() - 1) / 2, centre.y() - (box->height() - 1) / 2);
+}
+
+void pzBoxPlacement::followScreens() {
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, box, [this](QScreen* screen) {
+        watchScreen(screen);
+        screensChanged();
+    });
+    QObject::connect(
+        qGuiApp, &QGuiApplication::screenRemoved, box, [this] { screensChanged(); },
+        Qt::QueuedConnection);
+}
+
+void pzBoxPlacement::watchScreen(QScreen* screen) {
+    // Queued, so that the window has moved to its new screen when a screen goes away, and every
+    // change of one reconfiguration has arrived.
+    for (auto changed : {&QScreen::geometryChanged, &QScreen::availableGeometryChanged})
+        QObject::connect(
+            screen, changed, box, [this] { screensChanged(); }, Qt::QueuedConnection);
+}
+
+void pzBoxPlacement::screensChanged() {
+    // The window system places windows it maximized itself.
+    if (!box->isVisible() || box->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (box->isMaximized()) {
+        fillAvailableArea();
+        return;
+    }
+    const QRect wanted = placedOnScreens(box->geometry());
+    if (wanted != box->geometry())
+        setGeometryOnSteps(wanted);
+}

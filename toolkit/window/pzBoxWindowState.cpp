@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
+#include "pzBoxWindowState_p.h"
+
+#include "pzBox.h"
+#include "pzBoxFrame_p.h"
+#include "pzBoxPlacement_p.h"
+
+pzBoxWindowState::pzBoxWindowState(pzBox* box, pzBoxFrame* frame, pzBoxPlacement* placement)
+    : box(box)
+    , frame(frame)
+    , placement(placement) {}
+
+void pzBoxWindowState::maximize() {
+    if (maximized)
+        return;
+    normalGeometry = box->geometry();
+    placement->fillAvailableArea();
+    setMaximized(true);
+}
+
+void pzBoxWindowState::restore() {
+    if (!maximized)
+        return;
+    changingWindowState = true;
+    box->QWidget::showNormal();
+    changingWindowState = false;
+    // A window the window system maximized comes back where it was before.
+    if (normalGeometry.isValid())
+        placement->setGeometryOnSteps(placement->placedOnScreens(normalGeometry));
+    normalGeometry = QRect(-1, -1, -1, -1);
+    setMaximized(false);
+}
+
+void pzBoxWindowState::follow(Qt::WindowStates oldState) {
+    const Qt::WindowStates state = box->windowState();
+    const bool fills = state.testFlag(Qt::WindowMaximized);
+    if (changingWindowState || state.testFlag(Qt::WindowMinimized) ||
+        fills == oldState.testFlag(Qt::WindowMaximized))
+        return;
+    if (fills) {
+        if (maximized)
+            return;
+        // Qt keeps the geometry the window had before the window system maximized it.
+        normalGeometry = box->normalGeometry();
+        setMaximized(true);
+    } else if (maximized) {
+        // The window system puts the window back where it was itself.
+        normalGeometry = QRect(-1, -1, -1, -1);
+        setMaximized(false);
+    }
+}
+
+void pzBoxWindowState::setMaximized(bool isMaximized) {
+    maximized = isMaximized;
+    frame->setGripsVisible(!isMaximized);
+    emit box->maximizedChanged(isMaximized);
+}
