@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -244,4 +245,10 @@ void pzBox::resizeEvent(QResizeEvent*) {
         d->placement->alignSizeSteps(pzNativeGeometry::size(windowHandle()));
     d->contentHolder->resize(size());
     d->frame->place(!isMaximized());
+}
+
+void pzBox::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        d_func()->placement->fitFirstShow();
+    QWidget::showEvent(event);
 }

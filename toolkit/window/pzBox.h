@@ -87,6 +87,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     /// Places the content, the grips and the side handles.
     void resizeEvent(QResizeEvent* event) override;
+    /// Fits the box into its screen's available area when it is first shown.
+    void showEvent(QShowEvent* event) override;
 
 private:
     PZ_DECLARE_PRIVATE(pzBox)

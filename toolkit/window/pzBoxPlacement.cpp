@@ -7,10 +7,13 @@
 #include "pzLook_p.h"
 #include "pzNativeGeometry_p.h"
 #include "pzWindowPlacement_p.h"
+#include "pzWindowSystem_p.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+
+#include <utility>
 
 pzBoxPlacement::pzBoxPlacement(pzBox* box)
     : box(box) {}
@@ -55,8 +58,26 @@ void pzBoxPlacement::setGeometryOnSteps(const QRect& geometry) {
 }
 
 void pzBoxPlacement::center() {
+    if (!pzWindowSystem::placesWindows())
+        return;
     const QPoint centre = availableArea().center();
     box->move(centre.x() - (box->width() - 1) / 2, centre.y() - (box->height() - 1) / 2);
+}
+
+void pzBoxPlacement::fitFirstShow() {
+    if (std::exchange(shown, true) || box->isMaximized())
+        return;
+    const QSize size = box->size().boundedTo(availableArea().size());
+    // Where the window system places windows, or where the program left the box for the window
+    // manager to place, only the size is the box's to bound.
+    if (!pzWindowSystem::placesWindows() || !box->testAttribute(Qt::WA_Moved)) {
+        if (size != box->size())
+            box->resize(size);
+        return;
+    }
+    const QRect placed = placedOnScreens(QRect(box->pos(), size));
+    if (placed != box->geometry())
+        setGeometryOnSteps(placed);
 }
 
 void pzBoxPlacement::followScreens() {
@@ -80,8 +101,10 @@ void pzBoxPlacement::watchScreen(QScreen* screen) {
 }
 
 void pzBoxPlacement::screensChanged() {
-    // The window system places windows it maximized itself.
-    if (!box->isVisible() || box->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+    // The window system places windows it maximized itself, and everywhere where programs
+    // cannot place theirs.
+    if (!box->isVisible() || box->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen) ||
+        !pzWindowSystem::placesWindows())
         return;
     if (box->isMaximized()) {
         fillAvailableArea();

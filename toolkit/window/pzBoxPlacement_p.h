@@ -32,8 +32,11 @@ public:
     // Before the box asks for a size: the window manager's size steps reach `nativeSize`.
     void alignSizeSteps(const QSize& nativeSize);
     void setGeometryOnSteps(const QRect& geometry);
-    // Centres the box in the available area.
+    // Centres the box in the available area, where programs place their windows.
     void center();
+    // Before the box is first shown: a size larger than the available area is bounded by it,
+    // and a box that a program placed is moved where its title bar shows.
+    void fitFirstShow();
     // Follows the screens from now on: a maximized box keeps filling its screen's available
     // area, a normal one keeps its title bar on the screens, whenever they change.
     void followScreens();
@@ -44,4 +47,5 @@ private:
 
     pzBox* box;
     QPointer<QWidget> titleBar;
+    bool shown = false;
 };

@@ -73,6 +73,11 @@ void pzBoxTopPrivate::createButtons() {
     for (pzFadeButton* button : {iconifyButton, minimizeButton, closeButton})
         topLayout->addWidget(button, 0, Qt::AlignRight);
     topLayout->addSpacing(6);
+    // A click that moved focus would make Qt ask the window system to activate the window, and
+    // some (KWin) then undo the minimize that the click asked for. Tab still reaches them.
+    for (QWidget* button :
+         QList<QWidget*>{programButton, iconifyButton, minimizeButton, closeButton})
+        button->setFocusPolicy(Qt::TabFocus);
 }
 
 void pzBoxTopPrivate::connectButtons() {

@@ -6,6 +6,13 @@
 #include "pzBox.h"
 #include "pzBoxFrame_p.h"
 #include "pzBoxPlacement_p.h"
+#include "pzWindowSystem_p.h"
+
+namespace {
+
+constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+} // namespace
 
 pzBoxWindowState::pzBoxWindowState(pzBox* box, pzBoxFrame* frame, pzBoxPlacement* placement)
     : box(box)
@@ -15,6 +22,11 @@ pzBoxWindowState::pzBoxWindowState(pzBox* box, pzBoxFrame* frame, pzBoxPlacement
 void pzBoxWindowState::maximize() {
     if (maximized)
         return;
+    if (!pzWindowSystem::placesWindows()) {
+        // The window system maximizes the window; the flag follows its state.
+        box->QWidget::setWindowState(box->windowState() | Qt::WindowMaximized);
+        return;
+    }
     normalGeometry = box->geometry();
     placement->fillAvailableArea();
     setMaximized(true);
@@ -23,6 +35,12 @@ void pzBoxWindowState::maximize() {
 void pzBoxWindowState::restore() {
     if (!maximized)
         return;
+    if (!pzWindowSystem::placesWindows()) {
+        // The window system brings the window back to its former size; a geometry asked for
+        // before it answers would contradict the state it still has.
+        box->QWidget::showNormal();
+        return;
+    }
     changingWindowState = true;
     box->QWidget::showNormal();
     changingWindowState = false;
@@ -35,9 +53,9 @@ void pzBoxWindowState::restore() {
 
 void pzBoxWindowState::follow(Qt::WindowStates oldState) {
     const Qt::WindowStates state = box->windowState();
-    const bool fills = state.testFlag(Qt::WindowMaximized);
+    const bool fills = state & filling;
     if (changingWindowState || state.testFlag(Qt::WindowMinimized) ||
-        fills == oldState.testFlag(Qt::WindowMaximized))
+        fills == bool(oldState & filling))
         return;
     if (fills) {
         if (maximized)

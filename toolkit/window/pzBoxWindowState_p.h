@@ -11,10 +11,13 @@ class pzBox;
 class pzBoxFrame;
 class pzBoxPlacement;
 
-// The box's window state: normal or maximized. The box maximizes itself by giving the window its
-// screen's available area and restores the geometry it had. Every change, the box's own and the
-// window system's, ends in one place: the flag and the grips follow it, and the title bar hears
-// of it.
+// The box's window state: normal or maximized. Full screen, which only the window system sets,
+// counts as maximized: the window fills its screen, cannot be resized, and Restore takes it back.
+// Where programs place their windows (X11) the box maximizes itself by giving the window its
+// screen's available area and restores the geometry it had; elsewhere (Wayland) it asks the
+// window system for its maximize and restore and follows the answer. Every change, the box's
+// own and the window system's, ends in one place: the flag and the grips follow it, and the
+// title bar hears of it.
 class pzBoxWindowState {
 public:
     pzBoxWindowState(pzBox* box, pzBoxFrame* frame, pzBoxPlacement* placement);

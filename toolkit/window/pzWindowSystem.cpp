@@ -9,6 +9,7 @@
 
 namespace {
 
+std::optional<bool> placesWindowsOverride;
 std::optional<bool> movesWindowsOverride;
 pzWindowSystem::Starter starterOverride;
 
@@ -20,6 +21,12 @@ bool startWithWindow(QWindow* window, Qt::Edges edges) {
 
 bool pzWindowSystem::isWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool pzWindowSystem::placesWindows() {
+    if (placesWindowsOverride)
+        return *placesWindowsOverride;
+    return !isWayland();
 }
 
 bool pzWindowSystem::movesWindows() {
@@ -35,6 +42,10 @@ bool pzWindowSystem::startDrag(QWidget* widget, Qt::Edges edges) {
     if (!window)
         return false;
     return starterOverride ? starterOverride(window, edges) : startWithWindow(window, edges);
+}
+
+void pzWindowSystem::setPlacesWindowsOverride(std::optional<bool> places) {
+    placesWindowsOverride = places;
 }
 
 void pzWindowSystem::setMovesWindowsOverride(std::optional<bool> moves) {

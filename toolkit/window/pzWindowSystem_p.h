@@ -29,6 +29,9 @@ class PZTOOLS_AUTOTEST_EXPORT pzWindowSystem {
 public:
     using Starter = std::function<bool(QWindow* window, Qt::Edges edges)>;
 
+    // True where programs place their windows by position and maximize them by giving them a
+    // geometry; false where only the window system places, maximizes and restores them.
+    static bool placesWindows();
     // True where the window system takes moves and resizes over from the pointer.
     static bool movesWindows();
     // Hands a move (no edges) or a resize from the given edges of the widget's window to the
@@ -42,9 +45,11 @@ public:
     // with `color` through the X server; for other edges and elsewhere nothing happens.
     static void fillUnpainted(QWindow* window, Qt::Edge edge, const QColor& color);
 
-    // Test seams. setMovesWindowsOverride replaces the platform's answer to movesWindows
-    // (std::nullopt asks the platform again); setStarter replaces the calls of
-    // QWindow::startSystemMove and startSystemResize (an empty starter restores them).
+    // Test seams. setPlacesWindowsOverride and setMovesWindowsOverride replace the platform's
+    // answers to placesWindows and movesWindows (std::nullopt asks the platform again);
+    // setStarter replaces the calls of QWindow::startSystemMove and startSystemResize (an empty
+    // starter restores them).
+    static void setPlacesWindowsOverride(std::optional<bool> places);
     static void setMovesWindowsOverride(std::optional<bool> moves);
     static void setStarter(Starter starter);
 
