@@ -26,6 +26,9 @@ inline const QColor rimColor(Qt::black);
 // The close button's hover and pressed backgrounds.
 inline const QColor closeHoverColor(255, 0, 0, 150);
 inline const QColor closePushColor(255, 0, 0, 255);
+// The toolkit's own popup menus, and their entries that cannot be chosen.
+inline const QColor menuColor(24, 24, 24);
+inline const QColor menuDisabledTextColor(120, 120, 120);
 // The line under a list item at rest.
 inline const QColor separatorColor(0, 0, 0, 50);
 // The keyboard focus frame, on dark and on light backgrounds.

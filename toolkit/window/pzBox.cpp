@@ -3,6 +3,7 @@
 
 #include "pzBox.h"
 
+#include "pzBoxMenu_p.h"
 #include "pzBoxTop.h"
 #include "pzBox_p.h"
 #include "pzDynamicWidget.h"
@@ -15,12 +16,26 @@
 #include "pzPaint.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include <QWindow>
+
+std::optional<QPoint> pzBoxPrivate::windowMenuPos(const QContextMenuEvent* event) const {
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QWidget* focused = q_func()->focusWidget();
+        if (!focused || !boxTop->isAncestorOf(focused))
+            return std::nullopt;
+        return focused->mapToGlobal(QPoint(0, focused->height()));
+    }
+    const QPoint barPos = boxTop->mapFrom(q_func(), event->pos());
+    if (!boxTop->rect().contains(barPos) || boxTop->childAt(barPos))
+        return std::nullopt;
+    return event->globalPos();
+}
 
 void pzBoxPrivate::updateMinimumSize() {
     pzBox* q = q_func();
@@ -219,7 +234,36 @@ void pzBox::mouseDoubleClickEvent(QMouseEvent* event) {
 void pzBox::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Cancel) && d_func()->closeShownPage())
         return;
+    // Shift+F10 opens a context menu as the menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QWidget* focused = focusWidget();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(),
+                               focused ? focused->mapToGlobal(QPoint()) : QPoint());
+        contextMenuEvent(&menu);
+        if (menu.isAccepted())
+            return;
+    }
     QWidget::keyPressEvent(event);
+}
+
+void pzBox::contextMenuEvent(QContextMenuEvent* event) {
+    const std::optional<QPoint> pos = d_func()->windowMenuPos(event);
+    if (!pos) {
+        event->ignore();
+        return;
+    }
+    pzBoxMenu::open(this, *pos);
+}
+
+void pzBox::closeEvent(QCloseEvent* event) {
+    // The window system's close can arrive while Qt paints the window (on Wayland it reads events
+    // while it waits for a buffer); closing at once would destroy the window under that paint.
+    if (event->spontaneous()) {
+        event->ignore();
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void pzBox::changeEvent(QEvent* event) {

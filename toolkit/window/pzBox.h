@@ -79,8 +79,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     /// Maximizes or restores the window.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    /// Escape closes the page shown in the side panel.
+    /// Escape closes the page shown in the side panel; Shift+F10 on a title-bar button opens the
+    /// window menu.
     void keyPressEvent(QKeyEvent* event) override;
+    /// A right click on the title bar's free area, or the menu key on a title-bar button, opens
+    /// the window menu: the window system's where it has one, the toolkit's own otherwise.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    /// Closes the window; a close asked for by the window system is carried out from the event
+    /// loop.
+    void closeEvent(QCloseEvent* event) override;
     /// Follows the window system when it maximizes or restores the window itself.
     void changeEvent(QEvent* event) override;
     /// Paints the black rim and the white ground inside it.

@@ -9,7 +9,9 @@
 #include "pzWindowPlacement_p.h"
 #include "pzWindowSystem_p.h"
 
+#include <QBackingStore>
 #include <QGuiApplication>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -65,7 +67,10 @@ void pzBoxPlacement::center() {
 }
 
 void pzBoxPlacement::fitFirstShow() {
-    if (std::exchange(shown, true) || box->isMaximized())
+    if (std::exchange(shown, true))
+        return;
+    scale = box->devicePixelRatioF();
+    if (box->isMaximized())
         return;
     const QSize size = box->size().boundedTo(availableArea().size());
     // Where the window system places windows, or where the program left the box for the window
@@ -100,6 +105,34 @@ void pzBoxPlacement::watchScreen(QScreen* screen) {
             screen, changed, box, [this] { screensChanged(); }, Qt::QueuedConnection);
 }
 
+bool pzBoxPlacement::followScale() {
+    QWindow* window = box->windowHandle();
+    const qreal ratio = box->devicePixelRatioF();
+    if (!window || !scale || qFuzzyCompare(ratio, scale))
+        return false;
+    scale = ratio;
+    // The widget keeps its former size until the window system confirms the new one. The box
+    // grows with the scale where it is, as far as the available area holds it; in the window
+    // system's pixels, as the area in device-independent ones is rounded.
+    const QRect area = pzNativeGeometry::availableArea(window);
+    QRect kept(pzNativeGeometry::geometry(window).topLeft(),
+               pzNativeGeometry::toNative(window, box->size()).boundedTo(area.size()));
+    kept.moveLeft(qBound(area.left(), kept.left(), area.right() + 1 - kept.width()));
+    kept.moveTop(qBound(area.top(), kept.top(), area.bottom() + 1 - kept.height()));
+    alignSizeSteps(kept.size());
+    pzNativeGeometry::setGeometry(window, kept);
+    // Qt 6.4 sizes the backing store anew, and tells the widgets, only when the size in
+    // device-independent pixels changes: the store would keep its former number of pixels, and
+    // the rim its former width.
+    if (QBackingStore* store = box->backingStore())
+        store->resize(box->size());
+    QResizeEvent relayout(box->size(), box->size());
+    QCoreApplication::sendEvent(box, &relayout);
+    for (QWidget* widget : box->findChildren<QWidget*>())
+        widget->update();
+    return true;
+}
+
 void pzBoxPlacement::screensChanged() {
     // The window system places windows it maximized itself, and everywhere where programs
     // cannot place theirs.
@@ -110,7 +143,11 @@ void pzBoxPlacement::screensChanged() {
         fillAvailableArea();
         return;
     }
-    const QRect wanted = placedOnScreens(box->geometry());
-    if (wanted != box->geometry())
+    if (followScale())
+        return;
+    // The window's geometry: the widget's lags behind a change the box asked for.
+    const QRect current = box->windowHandle() ? box->windowHandle()->geometry() : box->geometry();
+    const QRect wanted = placedOnScreens(current);
+    if (wanted != current)
         setGeometryOnSteps(wanted);
 }

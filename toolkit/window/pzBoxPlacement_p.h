@@ -44,8 +44,14 @@ public:
 private:
     void watchScreen(QScreen* screen);
     void screensChanged();
+    // Qt keeps a window's size in the window system's pixels when the scale of its screen changes
+    // under it; the box keeps its size in device-independent pixels instead, as it does on a
+    // screen of another scale. True if the scale had changed.
+    bool followScale();
 
     pzBox* box;
     QPointer<QWidget> titleBar;
     bool shown = false;
+    // The scale factor the box was last laid out at; 0 before it is first shown.
+    qreal scale = 0;
 };

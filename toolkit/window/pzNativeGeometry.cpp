@@ -11,10 +11,9 @@
 #include <qpa/qplatformwindow.h>
 
 void pzNativeGeometry::fillAvailableArea(QWindow* window) {
-    QPlatformWindow* platformWindow = window ? window->handle() : nullptr;
     const QRect area = availableArea(window);
-    if (platformWindow && !area.isEmpty() && platformWindow->geometry() != area)
-        platformWindow->setGeometry(area);
+    if (!area.isEmpty() && geometry(window) != area)
+        setGeometry(window, area);
 }
 
 QRect pzNativeGeometry::availableArea(const QWindow* window) {
@@ -24,8 +23,17 @@ QRect pzNativeGeometry::availableArea(const QWindow* window) {
 }
 
 QSize pzNativeGeometry::size(const QWindow* window) {
+    return geometry(window).size();
+}
+
+QRect pzNativeGeometry::geometry(const QWindow* window) {
     const QPlatformWindow* platformWindow = window ? window->handle() : nullptr;
-    return platformWindow ? platformWindow->geometry().size() : QSize();
+    return platformWindow ? platformWindow->geometry() : QRect();
+}
+
+void pzNativeGeometry::setGeometry(QWindow* window, const QRect& geometry) {
+    if (QPlatformWindow* platformWindow = window ? window->handle() : nullptr)
+        platformWindow->setGeometry(geometry);
 }
 
 QSize pzNativeGeometry::toNative(const QWindow* window, const QSize& size) {

@@ -27,6 +27,10 @@ public:
     static QRect availableArea(const QWindow* window);
     // The window's size in the window system's pixels; empty before the window exists.
     static QSize size(const QWindow* window);
+    // The window's geometry in the window system's pixels; empty before the window exists.
+    static QRect geometry(const QWindow* window);
+    // Gives the window `geometry` in the window system's pixels; nothing before it exists.
+    static void setGeometry(QWindow* window, const QRect& geometry);
     // `size`, in device-independent pixels, in the window system's pixels of the window.
     static QSize toNative(const QWindow* window, const QSize& size);
 

@@ -28,7 +28,8 @@ pzSizeGrip::~pzSizeGrip() = default;
 void pzSizeGrip::paintEvent(QPaintEvent*) {}
 
 void pzSizeGrip::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && pzWindowSystem::startDrag(this, corner(this)))
+    if (event->button() == Qt::LeftButton &&
+        pzWindowSystem::startDrag(this, corner(this), event->globalPosition().toPoint()))
         return;
     QSizeGrip::mousePressEvent(event);
 }

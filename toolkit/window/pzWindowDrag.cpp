@@ -34,7 +34,8 @@ void pzWindowDrag::press(const QPoint& globalPos) {
 bool pzWindowDrag::handOver(Qt::MouseButtons buttons) {
     if (state != State::Pressed || !buttons.testFlag(Qt::LeftButton))
         return false;
-    state = pzWindowSystem::startDrag(handle, edges) ? State::HandedOver : State::Following;
+    state =
+        pzWindowSystem::startDrag(handle, edges, pressPos) ? State::HandedOver : State::Following;
     return state == State::HandedOver;
 }
 

@@ -13,7 +13,7 @@ std::optional<bool> placesWindowsOverride;
 std::optional<bool> movesWindowsOverride;
 pzWindowSystem::Starter starterOverride;
 
-bool startWithWindow(QWindow* window, Qt::Edges edges) {
+bool startWithQt(QWindow* window, Qt::Edges edges) {
     return edges ? window->startSystemResize(edges) : window->startSystemMove();
 }
 
@@ -21,6 +21,10 @@ bool startWithWindow(QWindow* window, Qt::Edges edges) {
 
 bool pzWindowSystem::isWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool pzWindowSystem::isX11() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
 bool pzWindowSystem::placesWindows() {
@@ -32,16 +36,29 @@ bool pzWindowSystem::placesWindows() {
 bool pzWindowSystem::movesWindows() {
     if (movesWindowsOverride)
         return *movesWindowsOverride;
-    return isWayland();
+    return isWayland() || isX11();
 }
 
-bool pzWindowSystem::startDrag(QWidget* widget, Qt::Edges edges) {
+bool pzWindowSystem::startDrag(QWidget* widget, Qt::Edges edges, const QPoint& pressPos) {
     if (!movesWindows())
         return false;
     QWindow* window = widget->window()->windowHandle();
-    if (!window)
+    if (!window || !window->handle())
         return false;
-    return starterOverride ? starterOverride(window, edges) : startWithWindow(window, edges);
+    if (starterOverride)
+        return starterOverride(window, edges);
+    return isX11() ? startDragX11(window, edges, pressPos) : startWithQt(window, edges);
+}
+
+bool pzWindowSystem::showWindowMenu(QWidget* widget, const QPoint& globalPos) {
+    QWindow* window = widget->window()->windowHandle();
+    if (!window || !window->handle())
+        return false;
+    if (isX11())
+        return showWindowMenuX11(window, globalPos);
+    if (isWayland())
+        return showWindowMenuWayland(window, globalPos);
+    return false;
 }
 
 void pzWindowSystem::setPlacesWindowsOverride(std::optional<bool> places) {

@@ -89,11 +89,11 @@ void tst_pzWindowSystem::askedOnlyWhereWindowsCannotBePlaced() {
     QWidget widget;
     widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
-    QVERIFY(!pzWindowSystem::startDrag(&widget));
+    QVERIFY(!pzWindowSystem::startDrag(&widget, {}, QPoint()));
     QVERIFY(requests.isEmpty());
 
     pzWindowSystem::setMovesWindowsOverride(true);
-    QVERIFY(pzWindowSystem::startDrag(&widget, Qt::LeftEdge));
+    QVERIFY(pzWindowSystem::startDrag(&widget, Qt::LeftEdge, QPoint()));
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests.first().window, widget.windowHandle());
     QCOMPARE(requests.first().edges, Qt::Edges(Qt::LeftEdge));

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
+#include "pzBoxMenu_p.h"
+
+#include "pzBox.h"
+#include "pzLook_p.h"
+#include "pzWindowSystem_p.h"
+
+pzBoxMenu::pzBoxMenu(pzBox* box)
+    : QMenu(box) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    QPalette palette = this->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, pzLook::menuColor);
+        palette.setColor(group, QPalette::Base, pzLook::menuColor);
+        palette.setColor(group, QPalette::Highlight, pzLook::fadeHoverColor);
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+        palette.setColor(group, QPalette::WindowText, Qt::white);
+        palette.setColor(group, QPalette::Text, Qt::white);
+        palette.setColor(group, QPalette::ButtonText, Qt::white);
+    }
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, pzLook::menuDisabledTextColor);
+    // The style etches disabled text with the light colour; on the dark menu that is a glare.
+    palette.setColor(QPalette::Disabled, QPalette::Light, pzLook::menuColor);
+    setPalette(palette);
+
+    const bool maximized = box->isMaximized();
+    addAction(tr("Restore"), box, &pzBox::showNormal)->setEnabled(maximized);
+    addAction(tr("Minimize"), box, &QWidget::showMinimized);
+    addAction(tr("Maximize"), box, &pzBox::showMaximized)->setEnabled(!maximized);
+    addSeparator();
+    addAction(tr("Close"), box, &QWidget::close);
+}
+
+void pzBoxMenu::open(pzBox* box, const QPoint& globalPos) {
+    if (!pzWindowSystem::showWindowMenu(box, globalPos))
+        (new pzBoxMenu(box))->popup(globalPos);
+}
