@@ -21,6 +21,8 @@ RUN_PACKAGES=(
     qt6-base-private-dev
     # It fills the pixels Qt leaves unpainted of an X11 window at some scales through xcb.
     libxcb1-dev
+    # It asks a Wayland compositor for its window menu through the xdg-shell protocol.
+    libwayland-dev wayland-protocols
 )
 
 # What the tests need on top: the real-display suite, the headless compositor, the install test
@@ -38,11 +40,33 @@ PACKAGES=(
     dbus at-spi2-core python3-pyatspi # the accessibility bus and a screen reader's view of it
 )
 
-# Installs the packages named, by default every package of both lists.
+# The desktops the tests show the window on, without what they recommend (whole desktop
+# sessions): Wayland compositors with a panel for KWin, X11 window managers with their settings
+# daemons, and jq to read sway's window tree.
+DESKTOP_PACKAGES=(
+    kwin-wayland mutter sway waybar
+    kwin-x11 xfwm4 xfconf xsettingsd
+    jq
+)
+
+# Installs the packages named, by default every package of the lists above.
 ensure_packages() {
-    local missing=() package wanted=("$@")
-    ((${#wanted[@]})) || wanted=("${RUN_PACKAGES[@]}" "${PACKAGES[@]}")
-    for package in "${wanted[@]}"; do
+    if (($# == 0)); then
+        install_missing "${RUN_PACKAGES[@]}" "${PACKAGES[@]}"
+        install_missing --no-install-recommends "${DESKTOP_PACKAGES[@]}"
+    else
+        install_missing "$@"
+    fi
+}
+
+# install_missing [--no-install-recommends] <package...>: installs those not installed yet.
+install_missing() {
+    local options=() missing=() package
+    if [ "${1:-}" = --no-install-recommends ]; then
+        options=("$1")
+        shift
+    fi
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
             || missing+=("$package")
     done
@@ -61,7 +85,7 @@ ensure_packages() {
     fi
     echo "Installing Debian packages: ${missing[*]}"
     "${sudo[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${options[@]}" "${missing[@]}"
 }
 
 # Qt warns on every start when the runtime folder is missing (root shells, CI).

@@ -1,0 +1,390 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Verrin developers
+# SPDX-License-Identifier: MIT
+
+# The program's window on Qt's Wayland platform under real desktop compositors: KWin, mutter,
+# sway and Weston, each started here on its own (nested in an Xvfb display, or headless), the
+# window driven with the pointer and the compositor's own bindings, its geometry and state read
+# back from the compositor where it tells them, from the client's protocol trace where it does not.
+#
+# Usage: compositor_e2e.sh <kwin|mutter|sway|weston> <case> <verrin> <screenshot folder>
+# Cases: maximize, wm_maximize, fullscreen, close, iconify, menu (each where the compositor has it).
+# Exit status: 0 passed, 1 failed, 77 skipped (the compositor or its display could not start, or
+# the case means nothing under it).
+set -uo pipefail
+
+COMPOSITOR=$1
+CASE=$2
+PROGRAM=$(realpath "$3")
+SHOTS=$4
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+readonly SKIPPED=77
+readonly TITLE="Verrin - Oren Vale"
+readonly SOCKET=wayland-verrin
+# Window layout: the title bar's row, and from the right edge 6 pixels, then close,
+# maximize/restore and iconify, 23 pixels each.
+readonly BAR_Y=13 BUTTON_W=23 BUTTON_GAP=6
+
+WORK=$(mktemp -d)
+PROGRAM_PID="" DBUS_PID="" COMPOSITOR_PID="" PANEL_PID=""
+# The compositor's output and the work area it leaves to windows; set by <compositor>_start.
+OUT_W=0 OUT_H=0 AREA_X=0 AREA_Y=0 AREA_W=0 AREA_H=0
+# The window as last read by <compositor>_read: place, size, and 0/1 states.
+WX=0 WY=0 WW=0 WH=0 MAXED=0 FULL=0 MINI=0
+
+# Xvfb for the nested compositors, and the bounded wait (wait_for).
+source "$HERE/../../tools/display.sh"
+
+cleanup() {
+    local pid
+    for pid in "$PROGRAM_PID" "$PANEL_PID" "$COMPOSITOR_PID"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    stop_virtual_display
+    [ -n "$DBUS_PID" ] && kill "$DBUS_PID" 2>/dev/null
+    # COMPOSITOR_E2E_KEEP=<folder> keeps the logs and the protocol trace there.
+    [ -n "${COMPOSITOR_E2E_KEEP:-}" ] && cp -r "$WORK/." "$COMPOSITOR_E2E_KEEP"
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+log() { echo "[$COMPOSITOR $CASE] $*"; }
+
+screenshot() {
+    [ -n "${DISPLAY:-}" ] || return 0
+    local name="$SHOTS/${COMPOSITOR}_$CASE-$1.png"
+    import -window root "$name" 2>/dev/null && log "screenshot: $name"
+}
+
+fail() {
+    echo "[$COMPOSITOR $CASE] FAIL: $*" >&2
+    screenshot failure
+    local name
+    for name in program.err compositor.log; do
+        if [ -s "$WORK/$name" ]; then
+            echo "[$COMPOSITOR $CASE] $name:" >&2
+            grep -v '^\[ *[0-9.]*\] \|Message: .*: GEOMETRY: \|^  ' "$WORK/$name" | tail -n 15 >&2
+        fi
+    done
+    exit 1
+}
+
+skip() {
+    echo "[$COMPOSITOR $CASE] SKIP: $*" >&2
+    exit "$SKIPPED"
+}
+
+need() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed"
+    done
+}
+
+# An Xvfb display of the given size for a nested compositor.
+start_display() {
+    need Xvfb xdotool
+    start_virtual_display "$1" "$WORK"
+    case $? in
+    0) ;;
+    1) skip "Xvfb could not start:"$'\n'"$(cat "$WORK/xvfb.log")" ;;
+    *) fail "the display $DISPLAY does not answer" ;;
+    esac
+}
+
+# A D-Bus session bus of its own, for KWin and mutter.
+start_session_bus() {
+    need dbus-daemon
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$WORK/bus" \
+        >/dev/null 2>&1 &
+    DBUS_PID=$!
+    wait_for 10000 test -s "$WORK/bus" || skip "no D-Bus session bus could start"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$WORK/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
+# Waits for the compositor's socket; skips with its log when the compositor ended instead.
+wait_for_socket() {
+    wait_for 20000 socket_or_end
+    [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] ||
+        skip "$COMPOSITOR could not start:"$'\n'"$(tail -n 15 "$WORK/compositor.log")"
+}
+socket_or_end() { [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] || ! kill -0 "$COMPOSITOR_PID" 2>/dev/null; }
+
+# The client's protocol trace: the last configure event as "<width> <height> <state bytes>"
+# (xdg_toplevel states are 4-byte values, the trace shows only the array's length), and the
+# last window geometry the client set, as "<width> <height>".
+last_configure() {
+    grep -o 'xdg_toplevel@[0-9]*\.configure([0-9]*, [0-9]*, array\[[0-9]*\])' \
+        "$WORK/program.err" | tail -n1 | tr -c '0-9\n' ' ' | awk '{print $2, $3, $4}'
+}
+last_window_geometry() {
+    grep -o 'set_window_geometry([0-9]*, [0-9]*, [0-9]*, [0-9]*)' "$WORK/program.err" |
+        tail -n1 | tr -c '0-9\n' ' ' | awk '{print $3, $4}'
+}
+
+window_drawn() {
+    grep -q "set_title(\"$TITLE\")" "$WORK/program.err" &&
+        grep -q 'wl_surface@[0-9]*\.attach(wl_buffer' "$WORK/program.err"
+}
+
+# The pointer position the client was last told, in window coordinates, as "<x> <y>".
+last_pointer() {
+    grep -o 'wl_pointer@[0-9]*\.\(enter([0-9]*, wl_surface@[0-9]*, \|motion([0-9]*, \)[0-9.]*, [0-9.]*' \
+        "$WORK/program.err" | tail -n1 | sed 's/.*(//; s/wl_surface@[0-9]*, //' |
+        awk -F', ' '{ printf "%.0f %.0f\n", $(NF - 1), $NF }'
+}
+
+pointer_seen() { [ "$(last_pointer)" = "$POINTER_SEEN" ]; }
+
+# xdotool_click <x> <y> <count> [<button>], for the compositors nested at the Xvfb screen's top left: moves
+# the pointer there and clicks only once the window was told so (a click right behind the move
+# may reach mutter before the motion does).
+xdotool_click() {
+    local try
+    POINTER_SEEN="$(($1 - WX)) $(($2 - WY))"
+    for try in 1 2 3; do
+        xdotool mousemove $(($1 + try - 1)) "$2" mousemove "$1" "$2"
+        wait_for 2000 pointer_seen && break
+    done
+    xdotool click --repeat "$3" --delay 120 "${4:-1}"
+}
+
+# For the compositors nested in an Xvfb window at the screen's top left, on a screen larger than
+# the output (Weston, mutter): their pointer's place inside follows the X pointer reliably only
+# as it enters their window (Weston moves it by relative motion, mutter holds back motion), so
+# every pointing starts outside and enters where wanted.
+# pointer_enter <x> <y>: the pointer enters the output at that point; sets ENTERED to the window
+# coordinates the client was told ("" when it was told none). Weston tells the client only where
+# the pointer lands on another point than its last (kept in a file: the cases read the window in
+# subshells too); to the same point again, it goes by a neighbour.
+ENTERED=""
+pointer_enter() {
+    [ "$1 $2" = "$(cat "$WORK/pointer" 2>/dev/null)" ] && pointer_enter_once $(($1 + 1)) "$2"
+    pointer_enter_once "$1" "$2"
+}
+pointer_enter_once() {
+    local lines
+    lines=$(wc -l <"$WORK/program.err")
+    pointer_out
+    xdotool mousemove "$1" "$2"
+    echo "$1 $2" >"$WORK/pointer"
+    wait_for 2000 pointed_since "$lines"
+    ENTERED=$(pointed_since "$lines")
+}
+# Out of the compositor's window, onto the Xvfb screen's margin.
+pointer_out() { xdotool mousemove "$((OUT_W + 8))" "$((OUT_H + 8))"; }
+pointed_since() { # <lines of the trace before>: the pointer's last place told since, as "<x> <y>"
+    local point
+    point=$(tail -n +"$(($1 + 1))" "$WORK/program.err" |
+        grep -o 'wl_pointer@[0-9]*\.\(enter([0-9]*, wl_surface@[0-9]*, \|motion([0-9]*, \)[0-9.]*, [0-9.]*' |
+        tail -n1 | awk -F', ' '{ printf "%.0f %.0f\n", $(NF - 1), $NF }')
+    [ -n "$point" ] && echo "$point"
+}
+# enter_click <x> <y> <count> [<button>]: clicks once the client was told the pointer is there (while mutter
+# still plays a window's animation, the pointer lands elsewhere in it).
+enter_click() {
+    local want="$(($1 - WX)) $(($2 - WY))"
+    wait_for 3000 entered_at "$1" "$2" "$want" ||
+        fail "the pointer entered the window at ${ENTERED:-no point}, not at ${want/ /,}"
+    xdotool click --repeat "$3" --delay 120 "${4:-1}"
+}
+entered_at() { pointer_enter "$1" "$2" && [ "$ENTERED" = "$3" ]; }
+
+program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
+
+start_program() {
+    # A runtime folder of its own: the compositor's may belong to another user (sway's).
+    mkdir -m 700 "$WORK/program-runtime"
+    (cd "$WORK" && exec env QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$XDG_RUNTIME_DIR/$SOCKET" \
+        XDG_RUNTIME_DIR="$WORK/program-runtime" \
+        WAYLAND_DEBUG=client "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
+    PROGRAM_PID=$!
+    wait_for 20000 window_drawn || fail "no window titled \"$TITLE\" was drawn"
+    program_running || fail "the program ended by itself"
+}
+
+# The window as the compositor shows it.
+read_window() { WX=0 WY=0 WW=0 WH=0 MAXED=0 FULL=0 MINI=0 && "${COMPOSITOR}_read"; }
+describe() { echo "${WW}x${WH} at $WX,$WY maximized=$MAXED fullscreen=$FULL minimized=$MINI"; }
+
+# window_is <x> <y> <w> <h> <maximized> <fullscreen>: the window's present geometry and state.
+window_is() {
+    read_window || return 1
+    [ "$WX $WY $WW $WH $MAXED $FULL" = "$*" ]
+}
+
+window_is_or_end() { window_is "$@" || ! program_running; }
+
+# expect <what> <x> <y> <w> <h> <maximized> <fullscreen>: the window reaches that within 5 s.
+expect() {
+    local what=$1
+    shift
+    wait_for 5000 window_is_or_end "$@"
+    program_running || fail "$what: the program ended"
+    if ! window_is "$@"; then
+        read_window
+        fail "$what: expected $3x$4 at $1,$2 maximized=$5 fullscreen=$6, got $(describe)"
+    fi
+    log "$what: $(describe)"
+}
+
+# The window as it first shows, neither maximized nor full screen; sets NORMAL.
+NORMAL=""
+settle_normal() {
+    wait_for 10000 window_is_normal || fail "the window did not show normally: $(describe)"
+    NORMAL="$WX $WY $WW $WH"
+    log "normal: $(describe)"
+}
+# Normal, and at the size the client last drew for.
+window_is_normal() {
+    read_window && ((WW > 0 && MAXED == 0 && FULL == 0 && MINI == 0)) &&
+        [ "$WW $WH" = "$(last_window_geometry)" ]
+}
+
+# Points of the window, in the compositor's output coordinates, from its present geometry.
+button_x() { echo $((WX + WW - BUTTON_GAP - BUTTON_W * $1 + BUTTON_W / 2)); }
+click_button() { # <1 close | 2 maximize/restore | 3 iconify>
+    read_window
+    "${COMPOSITOR}_click" "$(button_x "$1")" $((WY + BAR_Y)) 1
+}
+double_click_bar() {
+    read_window
+    "${COMPOSITOR}_click" $((WX + WW / 2)) $((WY + BAR_Y)) 2
+}
+
+right_click_bar() {
+    read_window
+    "${COMPOSITOR}_click" $((WX + WW / 2)) $((WY + BAR_Y)) 1 3
+}
+
+expect_maximized() { expect "$1" "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" 1 0; }
+# shellcheck disable=SC2086 # NORMAL holds four numbers
+expect_normal() { expect "$1" $NORMAL 0 0; }
+
+# After leaving full screen through the box: either normal at the former geometry, or maximized
+# filling the work area, whichever the compositor reports; prints which.
+expect_out_of_fullscreen() {
+    wait_for 5000 out_of_fullscreen || true
+    read_window
+    if ((FULL == 0 && MAXED == 1)); then
+        expect_maximized "$1" >&2
+        echo 1
+    else
+        expect_normal "$1" >&2
+        echo 0
+    fi
+}
+out_of_fullscreen() {
+    read_window && ((FULL == 0)) &&
+        { [ "$WX $WY $WW $WH $MAXED" = "$NORMAL 0" ] ||
+            [ "$WX $WY $WW $WH $MAXED" = "$AREA_X $AREA_Y $AREA_W $AREA_H 1" ]; }
+}
+
+case_maximize() {
+    click_button 2
+    expect_maximized "Maximize button"
+    click_button 2
+    expect_normal "Restore button"
+    double_click_bar
+    expect_maximized "double click on the title bar"
+    screenshot maximized
+    click_button 2
+    expect_normal "Restore button after the double click"
+}
+
+case_wm_maximize() {
+    "${COMPOSITOR}_wm_maximize"
+    expect_maximized "$COMPOSITOR's maximize"
+    click_button 2
+    expect_normal "Restore button"
+    click_button 2
+    expect_maximized "Maximize button"
+}
+
+case_fullscreen() {
+    "${COMPOSITOR}_wm_fullscreen"
+    expect "$COMPOSITOR's full screen" 0 0 "$OUT_W" "$OUT_H" 0 1
+    screenshot fullscreen
+    click_button 2
+    local maximized
+    maximized=$(expect_out_of_fullscreen "the box's button in full screen") || exit 1
+    # Where the compositor has no maximize, the window is back to normal and stays so.
+    "${COMPOSITOR}_has_case" maximize || return 0
+    click_button 2
+    if ((maximized)); then
+        expect_normal "Restore button"
+    else
+        expect_maximized "Maximize button"
+    fi
+}
+
+# In the client's trace: it asked for the window menu, and then the pointer, left where it was,
+# left the window for the menu that opened under it.
+window_menu_open() {
+    awk '/ -> xdg_toplevel@[0-9]*\.show_window_menu\(/ { asked = 1; left = 0 }
+        asked && /wl_pointer@[0-9]*\.leave\(/ { left = 1 }
+        END { exit !left }' "$WORK/program.err"
+}
+
+# A right click on the title bar's free area opens the compositor's window menu; its Maximize
+# entry, chosen by keyboard, maximizes the window.
+case_menu() {
+    right_click_bar
+    wait_for 3000 window_menu_open ||
+        fail "the right click on the title bar opened no window menu under the pointer"
+    log "the window menu is open"
+    "${COMPOSITOR}_menu_maximize"
+    expect_maximized "the window menu's Maximize"
+}
+
+case_close() {
+    "${COMPOSITOR}_wm_close"
+    wait_for 5000 eval '! program_running' || fail "$COMPOSITOR's close did not end the program"
+    local status=0
+    wait "$PROGRAM_PID" || status=$?
+    PROGRAM_PID=""
+    ((status == 0)) || fail "$COMPOSITOR's close ended the program with status $status"
+    log "the program ended with status 0"
+}
+
+case_iconify() {
+    click_button 3
+    wait_for 5000 eval 'read_window && ((MINI == 1))' ||
+        fail "the Minimize button did not minimize the window: $(describe)"
+    log "minimized"
+    # It must stay so: nothing may raise it again by itself.
+    if wait_for 1500 eval 'read_window && ((MINI == 0))'; then
+        fail "the window came back by itself after the Minimize button: $(describe)"
+    fi
+    program_running || fail "the program ended"
+    log "still minimized"
+}
+
+case $COMPOSITOR in
+kwin | mutter | sway | weston) ;;
+*)
+    echo "unknown compositor $COMPOSITOR" >&2
+    exit 2
+    ;;
+esac
+declare -F "case_$CASE" >/dev/null || {
+    echo "unknown case $CASE" >&2
+    exit 2
+}
+# shellcheck source=/dev/null # kwin.sh, mutter.sh or sway.sh
+source "$HERE/$COMPOSITOR.sh"
+"${COMPOSITOR}_has_case" "$CASE" || skip "$CASE means nothing under $COMPOSITOR"
+
+mkdir -p "$SHOTS"
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+[ -e "$(${QTPATHS:-qtpaths6} --query QT_INSTALL_PLUGINS 2>/dev/null)/platforms/libqwayland-generic.so" ] ||
+    skip "Qt's Wayland platform plugin is not installed"
+"${COMPOSITOR}_start"
+log "output ${OUT_W}x$OUT_H, work area ${AREA_W}x$AREA_H at $AREA_X,$AREA_Y"
+start_program
+settle_normal
+"case_$CASE"
+log "passed"
