@@ -24,19 +24,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-std::optional<QPoint> pzBoxPrivate::windowMenuPos(const QContextMenuEvent* event) const {
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        const QWidget* focused = q_func()->focusWidget();
-        if (!focused || !boxTop->isAncestorOf(focused))
-            return std::nullopt;
-        return focused->mapToGlobal(QPoint(0, focused->height()));
-    }
-    const QPoint barPos = boxTop->mapFrom(q_func(), event->pos());
-    if (!boxTop->rect().contains(barPos) || boxTop->childAt(barPos))
-        return std::nullopt;
-    return event->globalPos();
-}
-
 void pzBoxPrivate::updateMinimumSize() {
     pzBox* q = q_func();
     // The title's new width has to reach the layouts now, not when their posted requests run.
@@ -235,24 +222,15 @@ void pzBox::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Cancel) && d_func()->closeShownPage())
         return;
     // Shift+F10 opens a context menu as the menu key does.
-    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        QWidget* focused = focusWidget();
-        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(),
-                               focused ? focused->mapToGlobal(QPoint()) : QPoint());
-        contextMenuEvent(&menu);
-        if (menu.isAccepted())
-            return;
-    }
+    const QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier &&
+        pzBoxMenu::openFor(this, d_func()->boxTop, &menuKey))
+        return;
     QWidget::keyPressEvent(event);
 }
 
 void pzBox::contextMenuEvent(QContextMenuEvent* event) {
-    const std::optional<QPoint> pos = d_func()->windowMenuPos(event);
-    if (!pos) {
-        event->ignore();
-        return;
-    }
-    pzBoxMenu::open(this, *pos);
+    event->setAccepted(pzBoxMenu::openFor(this, d_func()->boxTop, event));
 }
 
 void pzBox::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,8 @@
 #include "pzLook_p.h"
 #include "pzWindowSystem_p.h"
 
+#include <QContextMenuEvent>
+
 pzBoxMenu::pzBoxMenu(pzBox* box)
     : QMenu(box) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -34,7 +36,19 @@ pzBoxMenu::pzBoxMenu(pzBox* box)
     addAction(tr("Close"), box, &QWidget::close);
 }
 
-void pzBoxMenu::open(pzBox* box, const QPoint& globalPos) {
+bool pzBoxMenu::openFor(pzBox* box, QWidget* titleBar, const QContextMenuEvent* event) {
+    QPoint globalPos = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QWidget* focused = box->focusWidget();
+        if (!focused || !titleBar->isAncestorOf(focused))
+            return false;
+        globalPos = focused->mapToGlobal(QPoint(0, focused->height()));
+    } else {
+        const QPoint barPos = titleBar->mapFrom(box, event->pos());
+        if (!titleBar->rect().contains(barPos) || titleBar->childAt(barPos))
+            return false;
+    }
     if (!pzWindowSystem::showWindowMenu(box, globalPos))
         (new pzBoxMenu(box))->popup(globalPos);
+    return true;
 }

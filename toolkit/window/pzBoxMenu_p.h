@@ -7,6 +7,7 @@
 
 #include <QMenu>
 
+class QContextMenuEvent;
 class pzBox;
 
 // The toolkit's own window menu, where the window system shows none: Restore, Minimize, Maximize
@@ -17,7 +18,8 @@ class pzBoxMenu : public QMenu {
 public:
     explicit pzBoxMenu(pzBox* box);
 
-    // Shows the window system's window menu for `box` at `globalPos`, or the toolkit's own where
-    // it has none.
-    static void open(pzBox* box, const QPoint& globalPos);
+    // For a right click on the free area of the box's title bar, or the menu key on one of its
+    // buttons: shows the window system's window menu, or the toolkit's own where it has none.
+    // False, showing nothing, for other places.
+    static bool openFor(pzBox* box, QWidget* titleBar, const QContextMenuEvent* event);
 };

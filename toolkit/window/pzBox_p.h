@@ -16,9 +16,7 @@
 #include <QPointer>
 
 #include <memory>
-#include <optional>
 
-class QContextMenuEvent;
 class QVBoxLayout;
 class pzBoxTop;
 class pzDynamicWidget;
@@ -35,9 +33,6 @@ public:
     void updateMinimumSize();
     QList<QWidget*> titleBarButtons() const;
     void setPanelShown(bool shown);
-    // Where the window menu opens for a right click on the title bar's free area, or for the menu
-    // key on a title-bar button; none for other places.
-    std::optional<QPoint> windowMenuPos(const QContextMenuEvent* event) const;
     // Unselects the menu's current item, which takes its page away; false if none is shown.
     bool closeShownPage();
 
