@@ -19,98 +19,39 @@ PROGRAM=$(realpath "$3")
 SHOTS=$4
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-readonly SKIPPED=77
-readonly TITLE="Verrin - Oren Vale"
-readonly SOCKET=wayland-verrin
 # Window layout: the title bar's row, and from the right edge 6 pixels, then close,
 # maximize/restore and iconify, 23 pixels each.
 readonly BAR_Y=13 BUTTON_W=23 BUTTON_GAP=6
 
-WORK=$(mktemp -d)
-PROGRAM_PID="" DBUS_PID="" COMPOSITOR_PID="" PANEL_PID=""
+# shellcheck disable=SC2034 # both ended at exit through STOP_PIDS
+COMPOSITOR_PID="" PANEL_PID=""
 # The compositor's output and the work area it leaves to windows; set by <compositor>_start.
 OUT_W=0 OUT_H=0 AREA_X=0 AREA_Y=0 AREA_W=0 AREA_H=0
 # The window as last read by <compositor>_read: place, size, and 0/1 states.
 WX=0 WY=0 WW=0 WH=0 MAXED=0 FULL=0 MINI=0
 
-# Xvfb for the nested compositors, and the bounded wait (wait_for).
-source "$HERE/../../tools/display.sh"
+# The work folder, Xvfb for the nested compositors, the bounded wait, and the lines the case
+# writes.
+# shellcheck source=SCRIPTDIR/../realDisplay.sh
+source "$HERE/../realDisplay.sh"
+LABEL="$COMPOSITOR $CASE"
+SHOT_PREFIX=$SHOTS/${COMPOSITOR}_$CASE
+SHOW_LOGS=(program.err compositor.log)
+HIDE_LINES='^\[ *[0-9.]*\] \|Message: .*: GEOMETRY: \|^  '
+SHOW_LINES=15
+STOP_PIDS=(PANEL_PID COMPOSITOR_PID)
+# COMPOSITOR_E2E_KEEP=<folder> keeps the logs and the protocol trace there.
+KEEP_WORK=${COMPOSITOR_E2E_KEEP:-}
 
-cleanup() {
-    local pid
-    for pid in "$PROGRAM_PID" "$PANEL_PID" "$COMPOSITOR_PID"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    stop_virtual_display
-    [ -n "$DBUS_PID" ] && kill "$DBUS_PID" 2>/dev/null
-    # COMPOSITOR_E2E_KEEP=<folder> keeps the logs and the protocol trace there.
-    [ -n "${COMPOSITOR_E2E_KEEP:-}" ] && cp -r "$WORK/." "$COMPOSITOR_E2E_KEEP"
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-log() { echo "[$COMPOSITOR $CASE] $*"; }
-
-screenshot() {
-    [ -n "${DISPLAY:-}" ] || return 0
-    local name="$SHOTS/${COMPOSITOR}_$CASE-$1.png"
-    import -window root "$name" 2>/dev/null && log "screenshot: $name"
-}
-
-fail() {
-    echo "[$COMPOSITOR $CASE] FAIL: $*" >&2
-    screenshot failure
-    local name
-    for name in program.err compositor.log; do
-        if [ -s "$WORK/$name" ]; then
-            echo "[$COMPOSITOR $CASE] $name:" >&2
-            grep -v '^\[ *[0-9.]*\] \|Message: .*: GEOMETRY: \|^  ' "$WORK/$name" | tail -n 15 >&2
-        fi
-    done
-    exit 1
-}
-
-skip() {
-    echo "[$COMPOSITOR $CASE] SKIP: $*" >&2
-    exit "$SKIPPED"
-}
-
-need() {
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || skip "$tool is not installed"
-    done
-}
-
-# An Xvfb display of the given size for a nested compositor.
-start_display() {
-    need Xvfb xdotool
-    start_virtual_display "$1" "$WORK"
-    case $? in
-    0) ;;
-    1) skip "Xvfb could not start:"$'\n'"$(cat "$WORK/xvfb.log")" ;;
-    *) fail "the display $DISPLAY does not answer" ;;
-    esac
-}
-
-# A D-Bus session bus of its own, for KWin and mutter.
-start_session_bus() {
-    need dbus-daemon
-    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$WORK/bus" \
-        >/dev/null 2>&1 &
-    DBUS_PID=$!
-    wait_for 10000 test -s "$WORK/bus" || skip "no D-Bus session bus could start"
-    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$WORK/bus")
-    export DBUS_SESSION_BUS_ADDRESS
-}
-
-# Waits for the compositor's socket; skips with its log when the compositor ended instead.
+# wait_for_socket [<socket>]: waits for the compositor's socket (SOCKET in XDG_RUNTIME_DIR unless
+# given); skips with its log when the compositor ended instead.
 wait_for_socket() {
-    wait_for 20000 socket_or_end
-    [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] ||
-        skip "$COMPOSITOR could not start:"$'\n'"$(tail -n 15 "$WORK/compositor.log")"
+    local socket=${1:-$XDG_RUNTIME_DIR/$SOCKET}
+    wait_for 20000 socket_or_end "$socket"
+    [ -S "$socket" ] || compositor_failed
 }
-socket_or_end() { [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] || ! kill -0 "$COMPOSITOR_PID" 2>/dev/null; }
+socket_or_end() { [ -S "$1" ] || ! kill -0 "$COMPOSITOR_PID" 2>/dev/null; }
+compositor_failed() { skip "$COMPOSITOR could not start:"$'\n'"$(tail -n 15 "$WORK/compositor.log")"; }
 
 # The client's protocol trace: the last configure event as "<width> <height> <state bytes>"
 # (xdg_toplevel states are 4-byte values, the trace shows only the array's length), and the
@@ -124,19 +65,8 @@ last_window_geometry() {
         tail -n1 | tr -c '0-9\n' ' ' | awk '{print $3, $4}'
 }
 
-window_drawn() {
-    grep -q "set_title(\"$TITLE\")" "$WORK/program.err" &&
-        grep -q 'wl_surface@[0-9]*\.attach(wl_buffer' "$WORK/program.err"
-}
-
-# The pointer position the client was last told, in window coordinates, as "<x> <y>".
-last_pointer() {
-    grep -o 'wl_pointer@[0-9]*\.\(enter([0-9]*, wl_surface@[0-9]*, \|motion([0-9]*, \)[0-9.]*, [0-9.]*' \
-        "$WORK/program.err" | tail -n1 | sed 's/.*(//; s/wl_surface@[0-9]*, //' |
-        awk -F', ' '{ printf "%.0f %.0f\n", $(NF - 1), $NF }'
-}
-
-pointer_seen() { [ "$(last_pointer)" = "$POINTER_SEEN" ]; }
+# The pointer position the client was last told, in window coordinates, is POINTER_SEEN.
+pointer_seen() { [ "$(pointed_since 0)" = "$POINTER_SEEN" ]; }
 
 # xdotool_click <x> <y> <count> [<button>], for the compositors nested at the Xvfb screen's top left: moves
 # the pointer there and clicks only once the window was told so (a click right behind the move
@@ -192,17 +122,11 @@ enter_click() {
 }
 entered_at() { pointer_enter "$1" "$2" && [ "$ENTERED" = "$3" ]; }
 
-program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
-
 start_program() {
     # A runtime folder of its own: the compositor's may belong to another user (sway's).
     mkdir -m 700 "$WORK/program-runtime"
-    (cd "$WORK" && exec env QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$XDG_RUNTIME_DIR/$SOCKET" \
-        XDG_RUNTIME_DIR="$WORK/program-runtime" \
-        WAYLAND_DEBUG=client "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
-    PROGRAM_PID=$!
-    wait_for 20000 window_drawn || fail "no window titled \"$TITLE\" was drawn"
-    program_running || fail "the program ended by itself"
+    start_wayland_program WAYLAND_DISPLAY="$XDG_RUNTIME_DIR/$SOCKET" \
+        XDG_RUNTIME_DIR="$WORK/program-runtime"
 }
 
 # The window as the compositor shows it.
@@ -215,7 +139,7 @@ window_is() {
     [ "$WX $WY $WW $WH $MAXED $FULL" = "$*" ]
 }
 
-window_is_or_end() { window_is "$@" || ! program_running; }
+window_is_or_end() { window_is "$@" || program_ended; }
 
 # expect <what> <x> <y> <w> <h> <maximized> <fullscreen>: the window reaches that within 5 s.
 expect() {
@@ -223,10 +147,7 @@ expect() {
     shift
     wait_for 5000 window_is_or_end "$@"
     program_running || fail "$what: the program ended"
-    if ! window_is "$@"; then
-        read_window
-        fail "$what: expected $3x$4 at $1,$2 maximized=$5 fullscreen=$6, got $(describe)"
-    fi
+    window_is "$@" || fail "$what: expected $3x$4 at $1,$2 maximized=$5 fullscreen=$6, got $(describe)"
     log "$what: $(describe)"
 }
 
@@ -243,20 +164,14 @@ window_is_normal() {
         [ "$WW $WH" = "$(last_window_geometry)" ]
 }
 
-# Points of the window, in the compositor's output coordinates, from its present geometry.
-button_x() { echo $((WX + WW - BUTTON_GAP - BUTTON_W * $1 + BUTTON_W / 2)); }
+# Clicks on the window, in the compositor's output coordinates, from its present geometry.
 click_button() { # <1 close | 2 maximize/restore | 3 iconify>
     read_window
-    "${COMPOSITOR}_click" "$(button_x "$1")" $((WY + BAR_Y)) 1
+    "${COMPOSITOR}_click" $((WX + WW - BUTTON_GAP - BUTTON_W * $1 + BUTTON_W / 2)) $((WY + BAR_Y)) 1
 }
-double_click_bar() {
+click_bar() { # <count> [<button>]: on the title bar's middle
     read_window
-    "${COMPOSITOR}_click" $((WX + WW / 2)) $((WY + BAR_Y)) 2
-}
-
-right_click_bar() {
-    read_window
-    "${COMPOSITOR}_click" $((WX + WW / 2)) $((WY + BAR_Y)) 1 3
+    "${COMPOSITOR}_click" $((WX + WW / 2)) $((WY + BAR_Y)) "$@"
 }
 
 expect_maximized() { expect "$1" "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" 1 0; }
@@ -264,16 +179,14 @@ expect_maximized() { expect "$1" "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H" 1 0; }
 expect_normal() { expect "$1" $NORMAL 0 0; }
 
 # After leaving full screen through the box: either normal at the former geometry, or maximized
-# filling the work area, whichever the compositor reports; prints which.
+# filling the work area, whichever the compositor reports (MAXED).
 expect_out_of_fullscreen() {
-    wait_for 5000 out_of_fullscreen || true
+    wait_for 5000 out_of_fullscreen
     read_window
     if ((FULL == 0 && MAXED == 1)); then
-        expect_maximized "$1" >&2
-        echo 1
+        expect_maximized "$1"
     else
-        expect_normal "$1" >&2
-        echo 0
+        expect_normal "$1"
     fi
 }
 out_of_fullscreen() {
@@ -287,7 +200,7 @@ case_maximize() {
     expect_maximized "Maximize button"
     click_button 2
     expect_normal "Restore button"
-    double_click_bar
+    click_bar 2
     expect_maximized "double click on the title bar"
     screenshot maximized
     click_button 2
@@ -308,10 +221,10 @@ case_fullscreen() {
     expect "$COMPOSITOR's full screen" 0 0 "$OUT_W" "$OUT_H" 0 1
     screenshot fullscreen
     click_button 2
-    local maximized
-    maximized=$(expect_out_of_fullscreen "the box's button in full screen") || exit 1
+    expect_out_of_fullscreen "the box's button in full screen"
     # Where the compositor has no maximize, the window is back to normal and stays so.
     "${COMPOSITOR}_has_case" maximize || return 0
+    local maximized=$MAXED
     click_button 2
     if ((maximized)); then
         expect_normal "Restore button"
@@ -331,7 +244,7 @@ window_menu_open() {
 # A right click on the title bar's free area opens the compositor's window menu; its Maximize
 # entry, chosen by keyboard, maximizes the window.
 case_menu() {
-    right_click_bar
+    click_bar 1 3
     wait_for 3000 window_menu_open ||
         fail "the right click on the title bar opened no window menu under the pointer"
     log "the window menu is open"
@@ -341,34 +254,30 @@ case_menu() {
 
 case_close() {
     "${COMPOSITOR}_wm_close"
-    wait_for 5000 eval '! program_running' || fail "$COMPOSITOR's close did not end the program"
-    local status=0
-    wait "$PROGRAM_PID" || status=$?
-    PROGRAM_PID=""
-    ((status == 0)) || fail "$COMPOSITOR's close ended the program with status $status"
+    wait_for 5000 program_ended || fail "$COMPOSITOR's close did not end the program"
+    reap_program
+    ((STATUS == 0)) || fail "$COMPOSITOR's close ended the program with status $STATUS"
     log "the program ended with status 0"
 }
 
+minimized_is() { read_window && ((MINI == $1)); }
 case_iconify() {
     click_button 3
-    wait_for 5000 eval 'read_window && ((MINI == 1))' ||
+    wait_for 5000 minimized_is 1 ||
         fail "the Minimize button did not minimize the window: $(describe)"
     log "minimized"
     # It must stay so: nothing may raise it again by itself.
-    if wait_for 1500 eval 'read_window && ((MINI == 0))'; then
+    if wait_for 1500 minimized_is 0; then
         fail "the window came back by itself after the Minimize button: $(describe)"
     fi
     program_running || fail "the program ended"
     log "still minimized"
 }
 
-case $COMPOSITOR in
-kwin | mutter | sway | weston) ;;
-*)
+[[ $COMPOSITOR =~ ^(kwin|mutter|sway|weston)$ ]] || {
     echo "unknown compositor $COMPOSITOR" >&2
     exit 2
-    ;;
-esac
+}
 declare -F "case_$CASE" >/dev/null || {
     echo "unknown case $CASE" >&2
     exit 2
@@ -378,8 +287,7 @@ source "$HERE/$COMPOSITOR.sh"
 "${COMPOSITOR}_has_case" "$CASE" || skip "$CASE means nothing under $COMPOSITOR"
 
 mkdir -p "$SHOTS"
-export XDG_RUNTIME_DIR="$WORK/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+own_runtime_dir
 [ -e "$(${QTPATHS:-qtpaths6} --query QT_INSTALL_PLUGINS 2>/dev/null)/platforms/libqwayland-generic.so" ] ||
     skip "Qt's Wayland platform plugin is not installed"
 "${COMPOSITOR}_start"

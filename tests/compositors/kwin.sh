@@ -29,7 +29,7 @@ kwin_scripting_ready() {
 kwin_start() {
     need kwin_wayland dbus-send
     OUT_W=1280 OUT_H=1024
-    start_display "${OUT_W}x$OUT_H"
+    start_display "${OUT_W}x$OUT_H" xdotool
     start_session_bus
     # kwin_wayland carries a file capability (cap_sys_resource) that containers may refuse to
     # execute; a plain copy has none.

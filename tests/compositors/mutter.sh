@@ -17,7 +17,7 @@ mutter_start() {
     need mutter
     OUT_W=1280 OUT_H=1024
     AREA_X=0 AREA_Y=0 AREA_W=$OUT_W AREA_H=$OUT_H
-    start_display "$((OUT_W + 16))x$((OUT_H + 16))"
+    start_display "$((OUT_W + 16))x$((OUT_H + 16))" xdotool
     start_session_bus
     mkdir -p "$WORK/config/glib-2.0/settings"
     cat >"$WORK/config/glib-2.0/settings/keyfile" <<'EOF'

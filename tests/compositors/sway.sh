@@ -15,7 +15,7 @@ sway_msg() { SWAYSOCK="$XDG_RUNTIME_DIR/sway.sock" swaymsg "$@"; }
 sway_start() {
     need sway swaymsg jq
     OUT_W=1280 OUT_H=1024
-    start_display "${OUT_W}x$OUT_H"
+    start_display "${OUT_W}x$OUT_H" xdotool
     cat >"$WORK/sway.conf" <<EOF
 output X11-1 resolution ${OUT_W}x$OUT_H position 0 0
 xwayland disable
@@ -41,14 +41,13 @@ EOF
         SWAYSOCK="$XDG_RUNTIME_DIR/sway.sock" "${as[@]}" sway -c "$WORK/sway.conf" \
         >>"$WORK/compositor.log" 2>&1 &
     COMPOSITOR_PID=$!
-    # sway names its socket itself; the first free wayland-N.
-    wait_for 20000 eval '[ -S "$XDG_RUNTIME_DIR/sway.sock" ] || ! kill -0 "$COMPOSITOR_PID" 2>/dev/null'
-    [ -S "$XDG_RUNTIME_DIR/sway.sock" ] && wait_for 10000 sway_msg -t get_version ||
-        skip "sway could not start:"$'\n'"$(tail -n 15 "$WORK/compositor.log")"
-    local socket
-    socket=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'wayland-*' | head -n1)
-    [ -n "$socket" ] || fail "sway opened no Wayland socket"
-    [ "$(basename "$socket")" = "$SOCKET" ] || ln -s "$socket" "$XDG_RUNTIME_DIR/$SOCKET"
+    wait_for_socket "$XDG_RUNTIME_DIR/sway.sock"
+    wait_for 10000 sway_msg -t get_version || compositor_failed
+    # sway names its Wayland socket itself; the first free wayland-N.
+    local found
+    found=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s -name 'wayland-*' | head -n1)
+    [ -n "$found" ] || fail "sway opened no Wayland socket"
+    [ "$(basename "$found")" = "$SOCKET" ] || ln -s "$found" "$XDG_RUNTIME_DIR/$SOCKET"
     AREA_X=0 AREA_Y=0 AREA_W=$OUT_W AREA_H=$OUT_H
 }
 

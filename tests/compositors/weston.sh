@@ -20,7 +20,7 @@ readonly WESTON_PANEL_COLOR=404850 WESTON_PANEL_SRGB="srgb(64,72,80)"
 weston_start() {
     need weston import convert
     OUT_W=1280 OUT_H=1024
-    start_display "$((OUT_W + 16))x$((OUT_H + 16))"
+    start_display "$((OUT_W + 16))x$((OUT_H + 16))" xdotool
     cat >"$WORK/weston.ini" <<EOF
 [core]
 shell=desktop-shell.so

@@ -15,8 +15,6 @@ PROGRAM=$(realpath "$2")
 SHOTS=$3
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-readonly SKIPPED=77
-readonly TITLE="Verrin - Oren Vale"
 # The work area that openbox-rc.xml's margins leave free.
 readonly AREA_X=60 AREA_Y=40
 SCREEN_W=1280 SCREEN_H=1024
@@ -40,56 +38,13 @@ readonly AREA_W=$((SCREEN_W - AREA_X)) AREA_H=$((SCREEN_H - AREA_Y))
 readonly BAR_Y=13
 readonly ABOUT_X=77 ABOUT_Y=44 EXIT_X=77 EXIT_Y=84
 
-WORK=$(mktemp -d)
-PROGRAM_PID="" WIN=""
-
-# The virtual display and its window manager, and the bounded wait.
-source "$(dirname "${BASH_SOURCE[0]}")/../../tools/display.sh"
-
-cleanup() {
-    [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null
-    stop_virtual_display
-    [ -n "$PROGRAM_PID" ] && wait "$PROGRAM_PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-log() { echo "[$CASE] $*"; }
-
-screenshot() {
-    local name="$SHOTS/$CASE-$1.png"
-    import -window root "$name" 2>/dev/null && log "screenshot: $name"
-}
-
-fail() {
-    echo "[$CASE] FAIL: $*" >&2
-    if [ -n "${DISPLAY:-}" ]; then
-        screenshot failure
-    fi
-    local name
-    for name in program.err openbox.log xvfb.log; do
-        if [ -s "$WORK/$name" ]; then
-            echo "[$CASE] $name:" >&2
-            tail -n 20 "$WORK/$name" >&2
-        fi
-    done
-    exit 1
-}
-
-skip() {
-    echo "[$CASE] SKIP: $*" >&2
-    exit "$SKIPPED"
-}
-
-start_display() {
-    command -v Xvfb >/dev/null || skip "Xvfb is not installed"
-    start_virtual_display "${SCREEN_W}x${SCREEN_H}" "$WORK"
-    case $? in
-    0) ;;
-    1) skip "Xvfb could not start:"$'\n'"$(cat "$WORK/xvfb.log")" ;;
-    *) fail "the display $DISPLAY does not answer" ;;
-    esac
-}
+# The work folder, the display and its window manager, the bounded wait, and the lines the case
+# writes.
+# shellcheck source=SCRIPTDIR/../realDisplay.sh
+source "$HERE/../realDisplay.sh"
+LABEL=$CASE
+SHOT_PREFIX=$SHOTS/$CASE
+SHOW_LOGS=(program.err openbox.log xvfb.log)
 
 work_area_ready() {
     xprop -root _NET_WORKAREA | grep -q "= $AREA_X, $AREA_Y, $AREA_W, $AREA_H"
@@ -107,56 +62,11 @@ start_openbox() {
     wait_for 20000 work_area_ready || fail "openbox did not publish its work area"
 }
 
-find_window() {
-    WIN=$(xdotool search --onlyvisible --name "^${TITLE}\$" 2>/dev/null | head -n1)
-    [ -n "$WIN" ]
-}
-
-program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
-program_ended() { ! program_running; }
-
-# Succeeds once the window is there, or once the program has ended without it.
-window_or_end() { find_window || program_ended; }
-
-# Prints "x y width height" of the program window, in root coordinates.
-geometry() {
-    xwininfo -id "$WIN" | awk '
-        /Absolute upper-left X:/ { x = $4 }
-        /Absolute upper-left Y:/ { y = $4 }
-        /^ *Width:/ { w = $2 }
-        /^ *Height:/ { h = $2 }
-        END { print x, y, w, h }'
-}
-
-geometry_is() { [ "$(geometry)" = "$*" ]; }
-size_is() { [ "$(geometry | cut -d' ' -f3-)" = "$*" ]; }
 fills_work_area() { geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H"; }
 
-# Two readings 150 ms apart agree: the window manager has done placing the window.
-geometry_settled() {
-    local first
-    first=$(geometry)
-    sleep 0.15
-    SETTLED=$(geometry)
-    [ "$first" = "$SETTLED" ]
-}
-
-# The window's geometry once it has settled, or as it is after five seconds.
-settled_geometry() {
-    wait_for 5000 geometry_settled
-    echo "$SETTLED"
-}
-
 start_program() {
-    export XDG_RUNTIME_DIR="$WORK/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    (cd "$WORK" && exec env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="${QT_SCALE_FACTOR:-$SCALE}" "$PROGRAM" \
-        >"$WORK/program.out" 2>"$WORK/program.err") &
-    PROGRAM_PID=$!
-    wait_for 20000 window_or_end || fail "no visible window titled \"$TITLE\" appeared"
-    program_running || fail "the program ended before showing its window"
-    read -r X Y W H <<<"$(settled_geometry)"
-    log "window $WIN at $X,$Y size ${W}x$H"
+    own_runtime_dir
+    start_x11_program QT_SCALE_FACTOR="${QT_SCALE_FACTOR:-$SCALE}"
 }
 
 # A length of the window at the program's scale, in the screen's pixels.
@@ -244,9 +154,6 @@ pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
-# Takes a fresh screenshot into $WORK/now.png; the checks below poll with it.
-grab_now() { import -window root "$WORK/now.png" 2>/dev/null; }
-
 # brighter_than <limit> <x> <y> <w> <h>: the rectangle's mean brightness on screen now.
 brighter_than() {
     grab_now && (($(brightness "$WORK/now.png" "$2" "$3" "$4" "$5") > $1))
@@ -276,15 +183,12 @@ window_state_is_iconic() { xprop -id "$WIN" WM_STATE | grep -q 'window state: Ic
 
 # Waits for the program to end and checks that it ended by itself with status 0, in time.
 expect_exit_within() {
-    local limit=$1 status
-    local start
+    local limit=$1 start
     start=$(now_ms)
     wait_for "$limit" program_ended || fail "the program still runs ${limit} ms later"
-    wait "$PROGRAM_PID"
-    status=$?
-    PROGRAM_PID=""
-    log "the program ended after $(($(now_ms) - start)) ms with status $status"
-    [ "$status" -eq 0 ] || fail "exit status $status, expected 0"
+    reap_program
+    log "the program ended after $(($(now_ms) - start)) ms with status $STATUS"
+    [ "$STATUS" -eq 0 ] || fail "exit status $STATUS, expected 0"
 }
 
 expect_quiet_stderr() {
@@ -504,23 +408,7 @@ case_exit() {
 }
 
 # Keyboard and screen-reader cases: the program runs with its own session bus, on which the
-# accessibility bus is started the way a desktop session starts it for a screen reader.
-start_accessibility_bus() {
-    local tool
-    for tool in dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher; do
-        command -v "$tool" >/dev/null || skip "$tool is not installed"
-    done
-    local bus
-    bus=$(dbus-daemon --session --fork --nosyslog --print-address=1 --print-pid=1 2>"$WORK/bus.log") \
-        || skip "no session bus could be started"
-    export DBUS_SESSION_BUS_ADDRESS BUS_PID
-    { read -r DBUS_SESSION_BUS_ADDRESS; read -r BUS_PID; } <<<"$bus"
-    trap 'kill "$BUS_PID" 2>/dev/null; cleanup' EXIT
-    # Activates at-spi-bus-launcher, as the first accessibility client of a session does.
-    wait_for 10000 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress || skip "the accessibility bus could not start"
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-}
+# accessibility bus is started.
 before_accessibility() { start_accessibility_bus; }
 before_keyboard() { start_accessibility_bus; }
 
@@ -561,23 +449,6 @@ case_keyboard() {
 # ---------------------------------------------------------------------------------------------
 # Scaling, screen changes and the window manager's own commands.
 
-# The rim's full width along all four edges of the window as it is now, halfway along them:
-# one reading of every pixel.
-rim_whole() {
-    local X Y W H
-    read -r X Y W H <<<"$(geometry)"
-    grab_now || return 1
-    local rim i sum="0" right=$((X + W - 1)) bottom=$((Y + H - 1))
-    rim=$(scaled 2)
-    for ((i = 0; i < rim; i++)); do
-        for point in "$((X + i)),$((Y + H / 2))" "$((right - i)),$((Y + H / 2))" \
-            "$((X + W / 2)),$((Y + i))" "$((X + W / 2)),$((bottom - i))"; do
-            sum="$sum+p{$point}.r+p{$point}.g+p{$point}.b"
-        done
-    done
-    [ "$(convert "$WORK/now.png" -format "%[fx:int(255*($sum))]" info:)" = 0 ]
-}
-
 # Along the right edge of the scene, where a vertical scroll bar would lie, the sidewalk shows
 # bright and the road dark; along the bottom edge, grass between two towers green and the road
 # not.
@@ -604,13 +475,13 @@ check_scaled_window() {
     click program
     wait_for 10000 no_scroll_bars || fail "scroll bars over the scene, or no scene"
     [ "$W $H" = "$ew $eh" ] || fail "size ${W}x$H at scale $SCALE, expected ${ew}x$eh"
-    wait_for 10000 rim_whole || fail "the rim is not whole at scale $SCALE"
+    wait_for 10000 rim_whole "$(scaled 2)" || fail "the rim is not whole at scale $SCALE"
     screenshot window
     click maximize
     wait_for 10000 fills_work_area \
         || fail "maximized to $(geometry), expected the work area $AREA_X $AREA_Y $AREA_W $AREA_H"
     read -r X Y W H <<<"$(geometry)"
-    wait_for 10000 rim_whole || fail "the maximized window's rim is not whole at scale $SCALE"
+    wait_for 10000 rim_whole "$(scaled 2)" || fail "the maximized window's rim is not whole at scale $SCALE"
     screenshot maximized
     expect_quiet_stderr
 }
@@ -746,7 +617,7 @@ declare -F "case_$CASE" >/dev/null || {
 [ -x "$PROGRAM" ] || fail "no program at $PROGRAM"
 mkdir -p "$SHOTS"
 rm -f "$SHOTS/$CASE"-*.png
-start_display
+start_display "${SCREEN_W}x${SCREEN_H}"
 if declare -F "before_$CASE" >/dev/null; then
     "before_$CASE"
 fi

@@ -20,8 +20,6 @@ PROGRAM=$(realpath "$3")
 SHOTS=$4
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-readonly SKIPPED=77
-readonly TITLE="Verrin - Oren Vale"
 # The title bar's middle row; its middle is free of title and buttons.
 readonly BAR_Y=13
 SCREEN_W=1280 SCREEN_H=1024
@@ -29,64 +27,13 @@ SCREEN_W=1280 SCREEN_H=1024
 [ "$CASE" = dpi ] && SCREEN_W=1600 SCREEN_H=1200
 readonly SCREEN_W SCREEN_H
 
-WORK=$(mktemp -d)
-PROGRAM_PID="" WIN="" WM_PID="" BUS_PID="" XSETTINGS_PID=""
-
-source "$HERE/../../tools/display.sh"
-
-cleanup() {
-    local pid
-    for pid in "$PROGRAM_PID" "$WM_PID" "$XSETTINGS_PID"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    stop_virtual_display
-    [ -n "$BUS_PID" ] && kill "$BUS_PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-log() { echo "[$WM $CASE] $*"; }
-
-screenshot() {
-    [ -n "${DISPLAY:-}" ] || return 0
-    import -window root "$SHOTS/${WM}_$CASE-$1.png" 2>/dev/null && log "screenshot: $SHOTS/${WM}_$CASE-$1.png"
-}
-
-fail() {
-    echo "[$WM $CASE] FAIL: $*" >&2
-    screenshot failure
-    local name
-    for name in program.err wm.log openbox.log; do
-        if [ -s "$WORK/$name" ]; then
-            echo "[$WM $CASE] $name:" >&2
-            tail -n 20 "$WORK/$name" >&2
-        fi
-    done
-    exit 1
-}
-
-skip() {
-    echo "[$WM $CASE] SKIP: $*" >&2
-    exit "$SKIPPED"
-}
-
-need() {
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || skip "$tool is not installed"
-    done
-}
-
-# A session bus of the case's own (xfconf, KWin and the accessibility bus live on it); started
-# with the case's environment, so the services it starts read the case's settings.
-start_session_bus() {
-    need dbus-daemon
-    local bus
-    bus=$(dbus-daemon --session --fork --nosyslog --print-address=1 --print-pid=1 2>"$WORK/bus.log") \
-        || skip "no session bus could be started"
-    export DBUS_SESSION_BUS_ADDRESS
-    { read -r DBUS_SESSION_BUS_ADDRESS; read -r BUS_PID; } <<<"$bus"
-}
+WM_PID="" XSETTINGS_PID=""
+# shellcheck source=SCRIPTDIR/../realDisplay.sh
+source "$HERE/../realDisplay.sh"
+LABEL="$WM $CASE"
+SHOT_PREFIX=$SHOTS/${WM}_$CASE
+SHOW_LOGS=(program.err wm.log openbox.log)
+STOP_PIDS=(WM_PID XSETTINGS_PID)
 
 start_xfwm4() {
     need xfwm4
@@ -107,14 +54,12 @@ start_xfwm4() {
 EOF
     start_session_bus
     xfwm4 --compositor=off >"$WORK/wm.log" 2>&1 &
-    WM_PID=$!
 }
 
 start_kwin() {
     need kwin_x11
     start_session_bus
     KWIN_COMPOSE=N QT_QPA_PLATFORM=xcb kwin_x11 --replace >"$WORK/wm.log" 2>&1 &
-    WM_PID=$!
 }
 
 start_openbox() {
@@ -127,51 +72,18 @@ wm_supports() { xprop -root _NET_SUPPORTED | grep -q "$1"; }
 
 start_wm() {
     export HOME="$WORK" XDG_CONFIG_HOME="$WORK/config" XDG_CACHE_HOME="$WORK/cache" \
-        XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime"
+        XDG_DATA_HOME="$WORK/data"
     mkdir -p "$XDG_CONFIG_HOME"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    own_runtime_dir
     "start_$WM"
     if [ "$WM" != openbox ]; then
+        # The manager start_$WM left running; ended at exit through STOP_PIDS.
+        # shellcheck disable=SC2034
+        WM_PID=$!
         wait_for 20000 window_manager_running \
             || skip "$WM did not start:"$'\n'"$(tail -n 20 "$WORK/wm.log")"
         wm_supports _NET_WM_MOVERESIZE || skip "$WM does not announce _NET_WM_MOVERESIZE"
     fi
-}
-
-find_window() {
-    WIN=$(xdotool search --onlyvisible --name "^${TITLE}\$" 2>/dev/null | head -n1)
-    [ -n "$WIN" ]
-}
-program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
-window_or_end() { find_window || ! program_running; }
-
-# Prints "x y width height" of the program window, in root coordinates.
-geometry() {
-    xwininfo -id "$WIN" | awk '
-        /Absolute upper-left X:/ { x = $4 }
-        /Absolute upper-left Y:/ { y = $4 }
-        /^ *Width:/ { w = $2 }
-        /^ *Height:/ { h = $2 }
-        END { print x, y, w, h }'
-}
-geometry_is() { [ "$(geometry)" = "$*" ]; }
-size_is() { [ "$(geometry | cut -d' ' -f3-)" = "$*" ]; }
-geometry_settled() {
-    local first
-    first=$(geometry)
-    sleep 0.15
-    SETTLED=$(geometry)
-    [ "$first" = "$SETTLED" ]
-}
-
-start_program() {
-    (cd "$WORK" && exec env QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
-    PROGRAM_PID=$!
-    wait_for 20000 window_or_end || fail "no visible window titled \"$TITLE\" appeared"
-    program_running || fail "the program ended before showing its window"
-    wait_for 5000 geometry_settled
-    read -r X Y W H <<<"$SETTLED"
-    log "window $WIN at $X,$Y size ${W}x$H"
 }
 
 # The work area's "x y width height" as the window manager publishes it, the screen without.
@@ -225,21 +137,13 @@ sys.exit(1)
 EOF
 }
 
-start_accessibility_bus() {
-    need /usr/libexec/at-spi-bus-launcher dbus-send
-    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
-    wait_for 10000 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress || skip "the accessibility bus could not start"
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-}
-
 # Top-level windows of the display that are viewable and drawn (not input-only), one id a line,
 # sorted.
 viewable_windows() {
-    local id
+    local id info
     for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }'); do
-        xwininfo -id "$id" | grep -q 'IsViewable' && xwininfo -id "$id" | grep -q 'InputOutput' \
-            && echo "$id"
+        info=$(xwininfo -id "$id")
+        [[ $info == *IsViewable* && $info == *InputOutput* ]] && echo "$id"
     done | sort
 }
 # Succeeds once a viewable top-level window that was not in $BEFORE shows; its id in NEW_WINDOW.
@@ -274,7 +178,10 @@ case_edge_tile() {
 
 # Dragged to the top edge, the window fills the work area, and its maximize button turns into
 # Restore.
-before_edge_maximize() { start_accessibility_bus; }
+before_edge_maximize() {
+    start_accessibility_bus
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
+}
 case_edge_maximize() {
     wait_for 10000 button_named Maximize || fail "no Maximize button on the accessibility bus"
     local ax ay aw ah
@@ -327,22 +234,6 @@ before_dpi() {
 }
 xsettings_served() { grep -q 'Took ownership of selection' "$WORK/xsettingsd.log"; }
 
-# rim_whole <width>: the rim's pixels along all four edges of the window, halfway along them,
-# all black.
-rim_whole() {
-    local x y w h
-    read -r x y w h <<<"$(geometry)"
-    import -window root "$WORK/now.png" 2>/dev/null || return 1
-    local sum="0" i point
-    for ((i = 0; i < $1; i++)); do
-        for point in "$((x + i)),$((y + h / 2))" "$((x + w - 1 - i)),$((y + h / 2))" \
-            "$((x + w / 2)),$((y + i))" "$((x + w / 2)),$((y + h - 1 - i))"; do
-            sum="$sum+p{$point}.r+p{$point}.g+p{$point}.b"
-        done
-    done
-    [ "$(convert "$WORK/now.png" -format "%[fx:int(255*($sum))]" info:)" = 0 ]
-}
-
 case_dpi() {
     [ "$W $H" = "900 644" ] || fail "at 100 % the window is ${W}x$H, expected 900x644"
     wait_for 10000 rim_whole 2 || fail "at 100 % the rim is not whole"
@@ -370,19 +261,14 @@ case "$WM $CASE" in
     ;;
 esac
 [ -x "$PROGRAM" ] || fail "no program at $PROGRAM"
-need Xvfb xdotool xwininfo xprop import convert
 mkdir -p "$SHOTS"
 rm -f "$SHOTS/${WM}_$CASE"-*.png
-start_virtual_display "${SCREEN_W}x$SCREEN_H" "$WORK"
-case $? in
-0) ;;
-1) skip "Xvfb could not start:"$'\n'"$(cat "$WORK/xvfb.log")" ;;
-*) fail "the display $DISPLAY does not answer" ;;
-esac
+start_display "${SCREEN_W}x$SCREEN_H" xdotool xwininfo xprop import convert
 start_wm
 if declare -F "before_$CASE" >/dev/null; then
     "before_$CASE"
 fi
-start_program
+# shellcheck disable=SC2119 # no variables to add
+start_x11_program
 "case_$CASE"
 log "passed"

@@ -17,52 +17,26 @@ set -uo pipefail
 MODE=$1
 QTPATHS=$2
 PROGRAM=$(realpath "$3")
-readonly SKIPPED=77
-readonly SOCKET=wayland-verrin
-readonly TITLE="Verrin - Oren Vale"
+WESTON_PID=""
 
-WORK=$(mktemp -d)
-WESTON_PID="" PROGRAM_PID=""
-
-cleanup() {
-    local pid
-    for pid in "$PROGRAM_PID" "$WESTON_PID"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-log() { echo "[wayland $MODE] $*"; }
-
-fail() {
-    echo "[wayland $MODE] FAIL: $*" >&2
-    local name
-    for name in program.err weston.log; do
-        if [ -s "$WORK/$name" ]; then
-            echo "[wayland $MODE] $name:" >&2
-            grep -v '^\[ *[0-9.]*\] ' "$WORK/$name" | tail -n 20 >&2
-        fi
-    done
-    exit 1
-}
-
-skip() {
-    echo "[wayland $MODE] SKIP: $*" >&2
-    exit "$SKIPPED"
-}
-
-source "$(dirname "${BASH_SOURCE[0]}")/../waitFor.sh"
+# The work folder, the bounded wait, and the lines the case writes.
+# shellcheck source=SCRIPTDIR/../realDisplay.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../realDisplay.sh"
+LABEL="wayland $MODE"
+SHOW_LOGS=(program.err weston.log)
+# The protocol trace's lines.
+HIDE_LINES='^\[ *[0-9.]*\] '
+STOP_PIDS=(WESTON_PID)
 
 start_compositor() {
-    command -v weston >/dev/null || skip "weston is not installed"
+    need weston
     local plugin
     plugin="$("$QTPATHS" --query QT_INSTALL_PLUGINS)/platforms/libqwayland-generic.so"
     [ -e "$plugin" ] || skip "Qt's Wayland platform plugin is not installed ($plugin)"
-    export XDG_RUNTIME_DIR="$WORK/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    own_runtime_dir
     weston --backend=headless-backend.so --socket="$SOCKET" --idle-time=0 --no-config \
         >"$WORK/weston.log" 2>&1 &
+    # shellcheck disable=SC2034 # ended at exit through STOP_PIDS
     WESTON_PID=$!
     wait_for 10000 test -S "$XDG_RUNTIME_DIR/$SOCKET" || fail "weston did not open its socket"
     # The desktop shell is ready once its helper client has connected.
@@ -71,12 +45,7 @@ start_compositor() {
 }
 
 # Lines of stderr that are not the protocol trace.
-program_errors() { grep -v '^\[ *[0-9.]*\] ' "$WORK/program.err"; }
-
-window_drawn() {
-    grep -q "set_title(\"$TITLE\")" "$WORK/program.err" &&
-        grep -q 'wl_surface@[0-9]*\.attach(wl_buffer' "$WORK/program.err"
-}
+program_errors() { grep -v "$HIDE_LINES" "$WORK/program.err"; }
 
 run_suite() {
     # Under LeakSanitizer: Qt's Wayland platform leaves start-up allocations of system libraries
@@ -84,27 +53,20 @@ run_suite() {
     if [ -n "${LSAN_OPTIONS:-}" ]; then
         export LSAN_OPTIONS="$LSAN_OPTIONS:fast_unwind_on_malloc=0"
     fi
-    (cd "$WORK" && exec env QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$SOCKET" "$PROGRAM" \
-        >"$WORK/program.out" 2>"$WORK/program.err")
-    local status=$?
+    launch_program QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$SOCKET"
+    reap_program
     cat "$WORK/program.out"
-    [ "$status" -eq 0 ] || fail "the suite ended with status $status"
+    [ "$STATUS" -eq 0 ] || fail "the suite ended with status $STATUS"
     grep -q '^SKIP' "$WORK/program.out" && fail "the suite did not run on Wayland"
     [ ! -s "$WORK/program.err" ] || fail "the suite wrote to stderr"
 }
 
 run_program() {
-    (cd "$WORK" && exec env QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$SOCKET" \
-        WAYLAND_DEBUG=client "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
-    PROGRAM_PID=$!
-    wait_for 20000 window_drawn || fail "no window titled \"$TITLE\" was drawn"
-    kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended by itself"
+    start_wayland_program WAYLAND_DISPLAY="$SOCKET"
     log "the window is drawn"
     kill "$PROGRAM_PID"
-    local status=0
-    wait "$PROGRAM_PID" 2>/dev/null || status=$?
-    PROGRAM_PID=""
-    ((status == 0)) || fail "SIGTERM ended the program with status $status, not by its shut-down"
+    reap_program
+    ((STATUS == 0)) || fail "SIGTERM ended the program with status $STATUS, not by its shut-down"
     if program_errors | grep -q .; then
         fail "the program wrote to stderr"
     fi
