@@ -154,7 +154,7 @@ expect() {
 # The window as it first shows, neither maximized nor full screen; sets NORMAL.
 NORMAL=""
 settle_normal() {
-    wait_for 10000 window_is_normal || fail "the window did not show normally: $(describe)"
+    wait_for 10000 window_settled_normal || fail "the window did not show normally: $(describe)"
     NORMAL="$WX $WY $WW $WH"
     log "normal: $(describe)"
 }
@@ -162,6 +162,15 @@ settle_normal() {
 window_is_normal() {
     read_window && ((WW > 0 && MAXED == 0 && FULL == 0 && MINI == 0)) &&
         [ "$WW $WH" = "$(last_window_geometry)" ]
+}
+# Normal in two readings 200 ms apart: the compositor has done placing the window (mutter
+# constrains it at the origin first).
+window_settled_normal() {
+    window_is_normal || return 1
+    local first
+    first=$(describe)
+    sleep 0.2
+    window_is_normal && [ "$(describe)" = "$first" ]
 }
 
 # Clicks on the window, in the compositor's output coordinates, from its present geometry.

@@ -27,7 +27,7 @@ maximize=['<Super>Up']
 unmaximize=['<Super>Down']
 close=['<Alt>F4']
 EOF
-    XDG_CONFIG_HOME="$WORK/config" GSETTINGS_BACKEND=keyfile MUTTER_DEBUG=geometry,window-ops \
+    XDG_CONFIG_HOME="$WORK/config" GSETTINGS_BACKEND=keyfile MUTTER_DEBUG=geometry,window-ops,placement \
         MUTTER_DEBUG_DUMMY_MODE_SPECS="${OUT_W}x$OUT_H" \
         mutter --nested --wayland --no-x11 --wayland-display="$SOCKET" \
         >"$WORK/compositor.log" 2>&1 &
@@ -39,12 +39,14 @@ EOF
 
 mutter_read() {
     local rect ops size
-    # The window's place: mutter logs the rectangle of each placement it constrains, but not the
-    # place an unmaximize or the end of full screen restores; then the place before that
-    # maximize or full screen (the one mutter restores) is taken.
-    rect=$(grep -o 'WINDOW_OPS: [A-Za-z]*\|is -*[0-9]*,-*[0-9]* +[0-9]*,[0-9]* after constrain_partially_onscreen' \
+    # The window's place: mutter logs the rectangle of each placement it constrains (those
+    # before it places a new window lie at the origin), but not the place an unmaximize or the
+    # end of full screen restores; then the place before that maximize or full screen (the one
+    # mutter restores) is taken.
+    rect=$(grep -o 'PLACEMENT: Placing window\|WINDOW_OPS: [A-Za-z]*\|is -*[0-9]*,-*[0-9]* +[0-9]*,[0-9]* after constrain_partially_onscreen' \
         "$WORK/compositor.log" | awk '
-        /after/ { gsub(/[^-0-9]+/, " "); last = $0 }
+        /Placing window/ { placed = 1 }
+        /after/ && placed { gsub(/[^-0-9]+/, " "); last = $0 }
         /WINDOW_OPS: (Maximizing|Fullscreening)/ { if (!depth++) before = last }
         /WINDOW_OPS: (Unmaximizing|Unfullscreening)/ { if (depth && !--depth) last = before }
         END { print last }')
