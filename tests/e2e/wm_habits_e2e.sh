@@ -116,26 +116,7 @@ creep_until_moved_from() { moved_from "$@" || { xdotool mousemove_relative -- 1 
 pointer_at() { xdotool getmouselocation | grep -q "^x:$1 y:$2 "; }
 
 # The maximize button's accessible name, read through the accessibility bus.
-button_named() {
-    /usr/bin/python3 - "$1" <<'EOF'
-import sys
-import pyatspi
-
-def nodes(node):
-    yield node
-    for index in range(node.childCount):
-        child = node.getChildAtIndex(index)
-        if child is not None:
-            yield from nodes(child)
-
-desktop = pyatspi.Registry.getDesktop(0)
-for app in (desktop.getChildAtIndex(i) for i in range(desktop.childCount)):
-    if app is not None and app.name == "verrin":
-        sys.exit(0 if any(n.getRoleName() == "push button" and n.name == sys.argv[1]
-                          for n in nodes(app)) else 1)
-sys.exit(1)
-EOF
-}
+button_named() { /usr/bin/python3 "$HERE/verrin_accessibility.py" --button "$1"; }
 
 # Top-level windows of the display that are viewable and drawn (not input-only), one id a line,
 # sorted.
