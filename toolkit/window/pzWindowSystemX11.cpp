@@ -61,10 +61,16 @@ quint32 moveResizeDirection(Qt::Edges edges) {
     return index < 0 ? 8 : quint32(index);
 }
 
-// Sends a client message about `window` to the window manager, as the root window's
-// substructure.
-void sendToWindowManager(xcb_connection_t* connection, QWindow* window, xcb_atom_t type,
-                         const std::array<quint32, 5>& data) {
+// Sends the client message `name` about `window` to the window manager, as the root window's
+// substructure, where the window manager announces it; false elsewhere.
+bool sendIfAnnounced(QWindow* window, const char* name, const std::array<quint32, 5>& data) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return false;
+    xcb_connection_t* connection = x11->connection();
+    const xcb_atom_t type = atom(connection, name);
+    if (!announces(connection, type))
+        return false;
     xcb_client_message_event_t message = {};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
@@ -77,6 +83,7 @@ void sendToWindowManager(xcb_connection_t* connection, QWindow* window, xcb_atom
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
+    return true;
 }
 
 } // namespace
@@ -84,17 +91,11 @@ void sendToWindowManager(xcb_connection_t* connection, QWindow* window, xcb_atom
 // Qt's own startSystemMove anchors the move at the last pointer position it saw, the first
 // motion, which loses the step from the press to it: the window manager is told the press.
 bool pzWindowSystem::startDragX11(QWindow* window, Qt::Edges edges, const QPoint& pressPos) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
-        return false;
-    xcb_connection_t* connection = x11->connection();
-    const xcb_atom_t moveResize = atom(connection, "_NET_WM_MOVERESIZE");
-    if (!announces(connection, moveResize))
-        return false;
     const QPoint root = QHighDpi::toNativePixels(pressPos, window->screen());
     // The left button; the request comes from a normal program.
-    sendToWindowManager(connection, window, moveResize,
-                        {quint32(root.x()), quint32(root.y()), moveResizeDirection(edges), 1, 1});
+    if (!sendIfAnnounced(window, "_NET_WM_MOVERESIZE",
+                         {quint32(root.x()), quint32(root.y()), moveResizeDirection(edges), 1, 1}))
+        return false;
     // The window manager takes the button's release; Qt, which saw the press, hears of it here.
     QWindowSystemInterface::handleMouseEvent(
         window, QHighDpi::toNativeLocalPosition(window->mapFromGlobal(pressPos), window), root,
@@ -105,18 +106,10 @@ bool pzWindowSystem::startDragX11(QWindow* window, Qt::Edges edges, const QPoint
 // The message GTK sends for a right click on its own title bars: the window manager shows its
 // window menu at the pointer's root position, in the X server's pixels.
 bool pzWindowSystem::showWindowMenuX11(QWindow* window, const QPoint& globalPos) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
-        return false;
-    xcb_connection_t* connection = x11->connection();
-    const xcb_atom_t showMenu = atom(connection, "_GTK_SHOW_WINDOW_MENU");
-    if (!announces(connection, showMenu))
-        return false;
     const QPoint root = QHighDpi::toNativePixels(globalPos, window->screen());
     // The core pointer, then the position.
-    sendToWindowManager(connection, window, showMenu,
-                        {0, quint32(root.x()), quint32(root.y()), 0, 0});
-    return true;
+    return sendIfAnnounced(window, "_GTK_SHOW_WINDOW_MENU",
+                           {0, quint32(root.x()), quint32(root.y()), 0, 0});
 }
 
 void pzWindowSystem::fillUnpainted(QWindow* window, Qt::Edge edge, const QColor& color) {
