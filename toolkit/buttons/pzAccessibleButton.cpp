@@ -17,6 +17,8 @@ QAbstractButton* pzAccessibleButton::button() const {
 }
 
 QAccessible::Role pzAccessibleButton::role() const {
+    if (qobject_cast<const pzListItem*>(button()))
+        return QAccessible::ListItem;
     return button()->isCheckable() ? QAccessible::CheckBox : QAccessible::Button;
 }
 

@@ -10,8 +10,8 @@
 class QAbstractButton;
 
 // What assistive technology sees of the toolkit's buttons and list items: the shown text as
-// the name, checked and selected states, and Press and Toggle actions that click the button,
-// so they have exactly the effect of a mouse click.
+// the name, the list-item role for list items, checked and selected states, and Press and Toggle
+// actions that click the button, so they have exactly the effect of a mouse click.
 class pzAccessibleButton : public QAccessibleWidget {
 public:
     explicit pzAccessibleButton(QAbstractButton* button);
@@ -22,6 +22,6 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 
-private:
+protected:
     QAbstractButton* button() const;
 };

@@ -4,7 +4,10 @@
 #include "pzAccessibleBox_p.h"
 
 #include "pzAccessibleButton_p.h"
+#include "pzAccessibleItemList_p.h"
+#include "pzAccessiblePanelButton_p.h"
 #include "pzBoxRim_p.h"
+#include "pzBoxTop.h"
 #include "pzEdgeGrip.h"
 
 #include <QAbstractButton>
@@ -46,11 +49,16 @@ QAccessibleInterface* pzAccessibleBox::factory(const QString& className, QObject
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
+    const auto* titleBar = qobject_cast<pzBoxTop*>(widget->parentWidget());
+    if (titleBar && widget == titleBar->programButton())
+        return new pzAccessiblePanelButton(static_cast<QAbstractButton*>(widget));
     if (className == QLatin1String("pzBox"))
         return new pzAccessibleBox(widget);
     // A holder, not a window frame: QFrame's own role would read as one.
     if (className == QLatin1String("pzDynamicWidget"))
         return new QAccessibleWidget(widget, QAccessible::Client);
+    if (className == QLatin1String("pzItemList"))
+        return new pzAccessibleItemList(widget);
     if (className == QLatin1String("pzFadeButton") || className == QLatin1String("pzListItem"))
         return new pzAccessibleButton(static_cast<QAbstractButton*>(widget));
     return nullptr;

@@ -5,6 +5,7 @@
 
 #include "pzBoxMenu_p.h"
 #include "pzBoxTop.h"
+#include "pzBoxTop_p.h"
 #include "pzBox_p.h"
 #include "pzDynamicWidget.h"
 #include "pzListInterface.h"
@@ -45,7 +46,10 @@ QList<QWidget*> pzBoxPrivate::titleBarButtons() const {
 void pzBoxPrivate::setPanelShown(bool shown) {
     if (!panel)
         return;
+    const bool changes = panel->isHidden() == shown;
     panel->setVisible(shown);
+    if (changes)
+        pzBoxTopPrivate::announcePanel(boxTop->programButton());
     // The bar takes the room the hidden panel leaves.
     mainLayout->setStretchFactor(boxTop, shown ? 0 : 1);
     updateMinimumSize();

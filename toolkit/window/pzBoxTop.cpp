@@ -8,6 +8,7 @@
 #include "pzLook_p.h"
 #include "pzPaint.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QPainter>
 
@@ -30,6 +31,13 @@ void pzBoxTopPrivate::describe(QWidget* button, const QString& words) {
     button->setAccessibleName(words);
     button->setAccessibleDescription(words);
     button->setToolTip(words);
+}
+
+void pzBoxTopPrivate::announcePanel(QWidget* programButton) {
+    QAccessible::State changed;
+    changed.expanded = true;
+    QAccessibleStateChangeEvent event(programButton, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void pzBoxTopPrivate::showMaximized(bool maximized) {
@@ -60,6 +68,9 @@ void pzBoxTopPrivate::createButtons() {
     programButton->setText(QStringLiteral("codenameBox"));
     programButton->setCheckable(true);
     topLayout->addWidget(programButton, 0, Qt::AlignLeft);
+    // Named for what it does: the window already carries the title. Named once in the bar, where
+    // assistive technology tells it from other buttons.
+    describe(programButton, pzBoxTop::tr("Menu"));
     topLayout->addStretch(10);
     topLayout->addSpacing(16);
 

@@ -17,6 +17,8 @@ public:
     void connectButtons();
     // A window button's words for assistive technology and its tooltip, as on native title bars.
     static void describe(QWidget* button, const QString& words);
+    // Tells assistive technology that the program button's panel opened or closed.
+    static void announcePanel(QWidget* programButton);
     // The maximize button's picture and words follow the box's state: "Restore" while it is
     // maximized.
     void showMaximized(bool maximized);

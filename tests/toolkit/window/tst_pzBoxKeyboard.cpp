@@ -4,6 +4,7 @@
 #include "pzBox.h"
 
 #include "pzBoxTop.h"
+#include "pzItemVList.h"
 #include "pzListItem.h"
 #include "pzListMenu.h"
 #include "testHost.h"
@@ -111,7 +112,7 @@ void tst_pzBoxKeyboard::windowNamedAndGripsLeftOut() {
     // Content holder, title bar and panel.
     QCOMPARE(window->childCount(), 3);
     QAccessibleInterface* program = accessible(titleBar(box)->programButton());
-    QCOMPARE(program->text(QAccessible::Name), QStringLiteral("Title"));
+    QCOMPARE(program->text(QAccessible::Name), QStringLiteral("Menu"));
     QCOMPARE(window->indexOfChild(program->parent()), 1);
 }
 
@@ -129,22 +130,34 @@ void tst_pzBoxKeyboard::maximizeButtonWordsFollowState() {
 void tst_pzBoxKeyboard::toggleActionOpensAndClosesPanel() {
     pzBox box;
     QAccessibleInterface* program = accessible(titleBar(box)->programButton());
+    QCOMPARE(program->role(), QAccessible::Button);
+    QVERIFY(program->state().expandable && program->state().collapsed);
     program->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(!box.panel()->isHidden());
-    QVERIFY(program->state().checked);
+    QVERIFY(program->state().expanded && !program->state().checked);
     program->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(box.panel()->isHidden());
-    QVERIFY(!program->state().checked);
+    QVERIFY(!program->state().expanded);
 }
 
+// Entries of a menu read as a list's items, in their order, with their selected state.
 void tst_pzBoxKeyboard::listItemShowsSelectionAndPresses() {
-    pzListItem item(QIcon(), QStringLiteral("About"));
-    QAccessibleInterface* entry = accessible(&item);
+    pzItemVList list;
+    QAccessibleInterface* listInterface = accessible(&list);
+    QCOMPARE(listInterface->role(), QAccessible::Client);
+    auto* item = new pzListItem(QIcon(), QStringLiteral("About"));
+    list.addWidget(item);
+    list.addWidget(new pzListItem(QIcon(), QStringLiteral("Exit")));
+    QCOMPARE(listInterface->role(), QAccessible::List);
+    QCOMPARE(listInterface->childCount(), 2);
+    QAccessibleInterface* entry = accessible(item);
+    QCOMPARE(listInterface->indexOfChild(entry), 0);
+    QCOMPARE(entry->role(), QAccessible::ListItem);
     QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("About"));
     QVERIFY(entry->state().selectable && !entry->state().selected);
-    item.select();
+    item->select();
     QVERIFY(entry->state().selected);
-    QSignalSpy clicked(&item, &QAbstractButton::clicked);
+    QSignalSpy clicked(item, &QAbstractButton::clicked);
     entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(clicked.count(), 1);
 }
