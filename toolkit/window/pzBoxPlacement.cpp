@@ -25,12 +25,16 @@ QRect pzBoxPlacement::availableArea() const {
     return screen ? screen->availableGeometry() : QRect();
 }
 
-QRect pzBoxPlacement::placedOnScreens(const QRect& geometry) const {
-    QList<QRect> screenAreas;
+QList<QRect> pzBoxPlacement::screenAreas() {
+    QList<QRect> areas;
     for (const QScreen* screen : QGuiApplication::screens())
-        screenAreas.append(screen->availableGeometry());
+        areas.append(screen->availableGeometry());
+    return areas;
+}
+
+QRect pzBoxPlacement::placedOnScreens(const QRect& geometry) const {
     const int titleBarHeight = pzLook::rimWidth + (titleBar ? titleBar->sizeHint().height() : 0);
-    return pzWindowPlacement::restored(geometry, titleBarHeight, screenAreas, availableArea());
+    return pzWindowPlacement::restored(geometry, titleBarHeight, screenAreas(), availableArea());
 }
 
 void pzBoxPlacement::fillAvailableArea() {

@@ -25,7 +25,9 @@ public:
     // The available area of the screen the window is on; before it is first shown the
     // window has no screen of its own yet, and the primary screen counts.
     QRect availableArea() const;
-    // `geometry` brought back where its title bar shows on the screens there are now.
+    // The available areas of the screens there are now.
+    static QList<QRect> screenAreas();
+    // `geometry` brought back where its title bar can be reached on the screens there are now.
     QRect placedOnScreens(const QRect& geometry) const;
     // The box's geometry becomes its screen's available area, to the window system's pixel.
     void fillAvailableArea();

@@ -8,6 +8,8 @@
 #include "pzBoxPlacement_p.h"
 #include "pzWindowSystem_p.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr Qt::WindowStates filling = Qt::WindowMaximized | Qt::WindowFullScreen;
@@ -28,6 +30,7 @@ void pzBoxWindowState::maximize() {
         return;
     }
     normalGeometry = box->geometry();
+    screensAtMaximize = pzBoxPlacement::screenAreas();
     placement->fillAvailableArea();
     setMaximized(true);
 }
@@ -44,9 +47,18 @@ void pzBoxWindowState::restore() {
     changingWindowState = true;
     box->QWidget::showNormal();
     changingWindowState = false;
-    // A window the window system maximized comes back where it was before.
-    if (normalGeometry.isValid())
-        placement->setGeometryOnSteps(placement->placedOnScreens(normalGeometry));
+    // The window comes back exactly where it was, as under any window manager, unless screens
+    // that changed meanwhile (or a program's move off every screen) left its title bar out of
+    // reach.
+    if (normalGeometry.isValid()) {
+        const QList<QRect> areas = pzBoxPlacement::screenAreas();
+        const bool stays = areas == screensAtMaximize &&
+                           std::any_of(areas.cbegin(), areas.cend(), [this](const QRect& area) {
+                               return area.intersects(normalGeometry);
+                           });
+        placement->setGeometryOnSteps(stays ? normalGeometry
+                                            : placement->placedOnScreens(normalGeometry));
+    }
     normalGeometry = QRect(-1, -1, -1, -1);
     setMaximized(false);
 }

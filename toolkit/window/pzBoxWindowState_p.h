@@ -5,6 +5,7 @@
 
 // Not public API: this header may change from one version to the next.
 
+#include <QList>
 #include <QRect>
 
 class pzBox;
@@ -42,4 +43,6 @@ private:
     bool changingWindowState = false;
     // The geometry the box comes back to where it restores itself.
     QRect normalGeometry = QRect(-1, -1, -1, -1);
+    // The screens' available areas when the box maximized itself.
+    QList<QRect> screensAtMaximize;
 };

@@ -21,16 +21,25 @@ QRect largestOverlap(const QRect& rect, const QList<QRect>& areas) {
     return best;
 }
 
+// A piece of the title bar as tall as the bar and at least as wide lies on one of the areas, so
+// the pointer can still take hold of it there.
+bool grabbable(const QRect& titleBar, const QList<QRect>& areas) {
+    const int height = titleBar.height();
+    const int width = qMin(titleBar.width(), height);
+    for (const QRect& area : areas) {
+        const QRect common = area.intersected(titleBar);
+        if (common.height() >= height && common.width() >= width)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QRect pzWindowPlacement::restored(const QRect& saved, int titleBarHeight,
                                   const QList<QRect>& screenAreas, const QRect& fallbackArea) {
-    const QRect titleBar(saved.topLeft(),
-                         QSize(saved.width(), qMin(titleBarHeight, saved.height())));
-    QRegion uncovered(titleBar);
-    for (const QRect& area : screenAreas)
-        uncovered -= area;
-    if (uncovered.isEmpty())
+    const int barHeight = qMin(titleBarHeight, saved.height());
+    if (grabbable(QRect(saved.topLeft(), QSize(saved.width(), barHeight)), screenAreas))
         return saved;
 
     const QRect area = largestOverlap(saved, screenAreas);
@@ -42,8 +51,8 @@ QRect pzWindowPlacement::restored(const QRect& saved, int titleBarHeight,
         return placed;
     }
     QRect placed(saved.topLeft(), saved.size().boundedTo(area.size()));
-    const int barHeight = qMin(titleBarHeight, placed.height());
+    const int placedBarHeight = qMin(barHeight, placed.height());
     placed.moveLeft(qBound(area.left(), placed.left(), area.right() + 1 - placed.width()));
-    placed.moveTop(qBound(area.top(), placed.top(), area.bottom() + 1 - barHeight));
+    placed.moveTop(qBound(area.top(), placed.top(), area.bottom() + 1 - placedBarHeight));
     return placed;
 }

@@ -16,9 +16,10 @@ class PZTOOLS_AUTOTEST_EXPORT pzWindowPlacement {
 public:
     // The geometry to give a window of geometry `saved`, whose title bar is the top
     // `titleBarHeight` pixels of it, given the available areas of the screens there are now.
-    // A window whose whole title bar lies on them stays as it is. One that still meets a screen
-    // is moved the least distance that brings its title bar, across its whole width, into the
-    // area it meets most. One that lies off every screen (its screen went away) is centred in
+    // A window whose title bar can still be taken hold of (a piece of it as tall as the bar and
+    // at least as wide lies on one screen) stays as it is. One that still meets a screen is
+    // moved the least distance that brings its title bar, across its whole width, into the area
+    // it meets most. One that lies off every screen (its screen went away) is centred in
     // `fallbackArea`. Either way it keeps its size where that fits and is shrunk to the area
     // where not.
     static QRect restored(const QRect& saved, int titleBarHeight, const QList<QRect>& screenAreas,

@@ -25,6 +25,8 @@ private slots:
     void firstShowFitsTheAvailableArea_data();
     void firstShowFitsTheAvailableArea();
     void titleBarButtonsTakeNoFocusFromClicks();
+    void restoreKeepsAWindowPartlyOffTheScreen_data();
+    void restoreKeepsAWindowPartlyOffTheScreen();
 };
 
 namespace {
@@ -126,6 +128,28 @@ void tst_pzBoxWindowState::titleBarButtonsTakeNoFocusFromClicks() {
     QTest::keyClick(&box, Qt::Key_Tab);
     QVERIFY(QApplication::focusWidget() != focused);
     QVERIFY(top->isAncestorOf(QApplication::focusWidget()));
+}
+
+void tst_pzBoxWindowState::restoreKeepsAWindowPartlyOffTheScreen_data() {
+    QTest::addColumn<QPoint>("position");
+    const QRect area = available();
+    QTest::newRow("over the bottom right corner") << area.bottomRight() - QPoint(100, 100);
+    QTest::newRow("title bar above the top left") << area.topLeft() - QPoint(100, 50);
+}
+
+// Where the screens stayed as they were, the window comes back exactly where the user left it.
+void tst_pzBoxWindowState::restoreKeepsAWindowPartlyOffTheScreen() {
+    QFETCH(QPoint, position);
+    pzBox box;
+    box.resize(400, 300);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.move(position);
+    const QRect normal = box.geometry();
+    box.showMaximized();
+    QCOMPARE(box.geometry(), available());
+    box.showNormal();
+    QCOMPARE(box.geometry(), normal);
 }
 
 QTEST_MAIN(tst_pzBoxWindowState)

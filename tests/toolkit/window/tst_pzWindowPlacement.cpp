@@ -34,12 +34,15 @@ void tst_pzWindowPlacement::restored_data() {
         << QRect(-299, -199, 300, 200) << both << right << QRect(0, 0, 300, 200);
     QTest::newRow("title bar above the screen")
         << QRect(100, -10, 300, 200) << both << right << QRect(100, 0, 300, 200);
+    // Enough of the title bar to take hold of is left on the screen.
     QTest::newRow("screen shrank under it")
-        << QRect(800, 700, 300, 200) << QList<QRect>{left} << left << QRect(700, 700, 300, 200);
+        << QRect(800, 700, 300, 200) << QList<QRect>{left} << left << QRect(800, 700, 300, 200);
+    QTest::newRow("less than a grip left")
+        << QRect(980, 700, 300, 200) << QList<QRect>{left} << left << QRect(700, 700, 300, 200);
     QTest::newRow("title bar below the screen")
         << QRect(100, 790, 300, 200) << QList<QRect>{left} << left << QRect(100, 776, 300, 200);
     QTest::newRow("wider than the screen it shrank to")
-        << QRect(100, 100, 1200, 300) << QList<QRect>{left} << left << QRect(0, 100, 1000, 300);
+        << QRect(100, -20, 1200, 300) << QList<QRect>{left} << left << QRect(0, 0, 1000, 300);
     // Centred as QRect::center places it: the area's centre (499, 399) and (1399, 319).
     QTest::newRow("screen gone") << QRect(2000, 100, 300, 200) << QList<QRect>{left} << left
                                  << QRect(350, 300, 300, 200);
