@@ -17,6 +17,9 @@ public:
     explicit rvAbout(QWidget* parent = nullptr);
     ~rvAbout() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     RV_DECLARE_PRIVATE(rvAbout)
 

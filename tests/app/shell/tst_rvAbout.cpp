@@ -208,6 +208,11 @@ void tst_rvAbout::linkGoesToDesktop() {
     QCOMPARE(catcher.opened.size(), 1);
     QVERIFY(before.contains(catcher.opened.first().toString()));
     QCOMPARE(label->text(), before);
+    // The focused link shows as a selection with a focus frame: not after a click, only when
+    // the keyboard brings focus to it.
+    QTRY_VERIFY(!label->hasSelectedText());
+    QTest::keyClick(label, Qt::Key_Tab);
+    QVERIFY(label->hasSelectedText());
 }
 
 QTEST_MAIN(tst_rvAbout)
