@@ -30,6 +30,7 @@ void endOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    rvQuitOnSignal::holdSignals();
     rvDropUnusableScaleVariables();
     qtMessageHandler = qInstallMessageHandler(endOnFatalMessage);
     QApplication application(argc, argv);

@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -27,12 +28,32 @@ void onSignal(int) {
     errno = savedErrno;
 }
 
+sigset_t quitSignalSet() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int number : QuitSignals)
+        sigaddset(&set, number);
+    return set;
+}
+
 } // namespace
+
+void rvQuitOnSignal::holdSignals() {
+    const sigset_t set = quitSignalSet();
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
 
 rvQuitOnSignal::rvQuitOnSignal(QObject* parent)
     : QObject(parent) {
-    if (signalPipe[0] < 0 && pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-        return;
+    if (signalPipe[0] >= 0 || pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) == 0)
+        handleSignals();
+    // A signal held back during start-up arrives now, at the handler; without a pipe it has its
+    // default effect.
+    const sigset_t set = quitSignalSet();
+    pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+}
+
+void rvQuitOnSignal::handleSignals() {
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &rvQuitOnSignal::quit);
     struct sigaction action = {};

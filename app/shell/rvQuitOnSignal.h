@@ -15,6 +15,12 @@ public:
     explicit rvQuitOnSignal(QObject* parent = nullptr);
     ~rvQuitOnSignal() override;
 
+    // Holds the signals back until the object exists: called first thing in main(), so that a
+    // signal during start-up waits for the handler instead of killing the program. The threads
+    // started meanwhile keep them blocked, so they always reach the main thread.
+    static void holdSignals();
+
 private:
+    void handleSignals();
     void quit();
 };
