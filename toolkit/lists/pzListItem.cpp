@@ -12,10 +12,11 @@
 
 namespace {
 
-void announceSelection(pzListItem* item) {
-    QAccessible::State changed;
-    changed.selected = true;
-    QAccessibleStateChangeEvent event(item, changed);
+// A selection event, not a state change: Qt's AT-SPI bridge passes on only this one as the
+// item's "selected" state.
+void announceSelection(pzListItem* item, bool selected) {
+    QAccessibleEvent event(item,
+                           selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -64,7 +65,7 @@ void pzListItem::select() {
     d_func()->selected = true;
     update();
     if (changed)
-        announceSelection(this);
+        announceSelection(this, true);
 }
 
 void pzListItem::unselect() {
@@ -72,7 +73,7 @@ void pzListItem::unselect() {
     d_func()->selected = false;
     update();
     if (changed)
-        announceSelection(this);
+        announceSelection(this, false);
 }
 
 void pzListItem::resetPushed() {

@@ -8,7 +8,7 @@
 #include "pzAccessibleButton_p.h"
 
 // What assistive technology sees of the title bar's program button: a push button named for the
-// panel it shows, expanded while the box shows its panel, so that the window's title is spoken
+// panel it shows, checked while the box shows its panel, so that the window's title is spoken
 // once, by the window.
 class pzAccessiblePanelButton : public pzAccessibleButton {
 public:

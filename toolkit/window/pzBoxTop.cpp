@@ -35,7 +35,7 @@ void pzBoxTopPrivate::describe(QWidget* button, const QString& words) {
 
 void pzBoxTopPrivate::announcePanel(QWidget* programButton) {
     QAccessible::State changed;
-    changed.expanded = true;
+    changed.checked = true;
     QAccessibleStateChangeEvent event(programButton, changed);
     QAccessible::updateAccessibility(&event);
 }
