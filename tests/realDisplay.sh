@@ -118,9 +118,9 @@ start_accessibility_bus() {
 }
 
 # launch_program [<variable>=<value>...]: starts the program in WORK with those variables, its
-# output in program.out and program.err.
+# output in program.out and program.err; in English unless they name another LANGUAGE.
 launch_program() {
-    (cd "$WORK" && exec env "$@" "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
+    (cd "$WORK" && exec env LANGUAGE=en "$@" "$PROGRAM" >"$WORK/program.out" 2>"$WORK/program.err") &
     PROGRAM_PID=$!
 }
 program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }

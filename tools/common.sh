@@ -23,6 +23,9 @@ RUN_PACKAGES=(
     libxcb1-dev
     # It asks a Wayland compositor for its window menu through the xdg-shell protocol.
     libwayland-dev wayland-protocols
+    # lupdate and lrelease for the translation catalogues (Qt6LinguistTools is in qt6-tools-dev),
+    # and Qt's own catalogues, which the program loads at run time.
+    qt6-l10n-tools qt6-translations-l10n
 )
 
 # What the tests need on top: the real-display suite, the headless compositor, the install test

@@ -16,7 +16,7 @@ rvMainBox::rvMainBox(QWidget* parent)
     : pzBox(parent)
     , rvPrivatable(rvPrivatable::own(new rvMainBoxPrivate)) {
     Q_D(rvMainBox);
-    setTitle(QStringLiteral("Verrin - Oren Vale"));
+    setTitle(tr("Verrin - Oren Vale"));
     d->menuPage = new rvMainPage(this);
     setMenu(d->menuPage);
     d->content = new rvMainContent(this);

@@ -64,9 +64,11 @@ start_openbox() {
 
 fills_work_area() { geometry_is "$AREA_X" "$AREA_Y" "$AREA_W" "$AREA_H"; }
 
+# The program's language variables, where a case sets them.
+PROGRAM_LOCALE=()
 start_program() {
     own_runtime_dir
-    start_x11_program QT_SCALE_FACTOR="${QT_SCALE_FACTOR:-$SCALE}"
+    start_x11_program QT_SCALE_FACTOR="${QT_SCALE_FACTOR:-$SCALE}" "${PROGRAM_LOCALE[@]}"
 }
 
 # A length of the window at the program's scale, in the screen's pixels.
@@ -440,6 +442,27 @@ before_keyboard() { start_accessibility_bus; }
 case_accessibility() {
     # The system's python: one from pyenv on PATH has no pyatspi.
     /usr/bin/python3 "$HERE/verrin_accessibility.py" "$TITLE" || fail "see the check above"
+    expect_quiet_stderr
+}
+
+# A German user's program: the title-bar buttons and the menu entries named in German, as a
+# screen reader reads them, and no English name left.
+before_german() {
+    start_accessibility_bus
+    PROGRAM_LOCALE=(LANGUAGE=de LANG=de_DE.UTF-8)
+}
+
+case_german() {
+    local name
+    for name in Minimieren Maximieren Schließen Über Beenden; do
+        wait_for 10000 /usr/bin/python3 "$HERE/verrin_accessibility.py" --button "$name" \
+            || fail "no push button named \"$name\""
+    done
+    for name in Minimize Maximize Close About Exit; do
+        ! /usr/bin/python3 "$HERE/verrin_accessibility.py" --button "$name" \
+            || fail "a push button is still named \"$name\""
+    done
+    screenshot german
     expect_quiet_stderr
 }
 
