@@ -11,8 +11,8 @@
 
 class pzFrameMenuPrivate;
 
-/// Shows one widget with a dark shadow along its right and bottom edges, sized to the widget
-/// plus the shadow.
+/// Shows one widget with a dark shadow along its right and bottom edges, sized to the widget plus
+/// the shadow.
 ///
 /// A pzMenu shows the page widget that a list-menu entry asks for inside one, in the side panel's
 /// page area, so that the page seems to float over the box's content (see @ref listPageProtocol).

@@ -18,8 +18,8 @@ class pzListItemPrivate;
 /// \code
 /// void MyMenu::createPage() {
 ///     pzListMenu::createPage();
-///     addItem(new pzListItem(QIcon(QStringLiteral(":/about.png")), tr("About")),
-///     SLOT(showAbout()));
+///     auto* about = new pzListItem(QIcon(QStringLiteral(":/about.png")), tr("About"));
+///     addItem(about, SLOT(showAbout()));
 /// }
 /// \endcode
 class PZTOOLS_EXPORT pzListItem : public QAbstractButton, public pzPrivatable {

@@ -9,8 +9,8 @@
 
 class pzListMenuPrivate;
 
-/// A list page of list items with at most one selected item; selecting one asks the menu
-/// container to show a page widget for it, unselecting asks it to delete that widget.
+/// A list page of list items with at most one selected item; selecting one asks the menu container
+/// to show a page widget for it, unselecting asks it to delete that widget.
 ///
 /// It is the side menu of a pzBox: subclass it, add pzListItem entries in createPage() and bind it
 /// with pzBox::setMenu(). In an entry's slot, selectItem() opens a page widget beside the menu and

@@ -17,8 +17,9 @@ class pzListPagePrivate;
 /// A page never touches the list: it emits addWidget(), insertWidget() and removeWidget(), which
 /// the list's interface connects to the bound list. So one page can fill a pzListWidget or, through
 /// pzBox::setMenu(), the side panel's menu. pzListMenu is the page for menus of entries; derive
-/// from pzListPage for any other content (see @ref listPageProtocol). \code class NewsPage : public
-/// pzListPage {
+/// from pzListPage for any other content (see @ref listPageProtocol).
+/// \code
+/// class NewsPage : public pzListPage {
 ///     Q_OBJECT
 /// public slots:
 ///     void createPage() override {

@@ -9,8 +9,8 @@
 
 class pzListWidgetPrivate;
 
-/// A scrollable vertical list that shows the widgets of a list page, each stretched to the
-/// list's width; its interface binds the page.
+/// A scrollable vertical list that shows the widgets of a list page, each stretched to the list's
+/// width; its interface binds the page.
 ///
 /// Use it for a list that a pzListPage fills, anywhere in a window; the side panel's menu is its
 /// subclass pzMenu. The list takes the widgets the page emits and deletes them when the page is

@@ -9,8 +9,8 @@
 
 class pzMenuPrivate;
 
-/// The list of a side menu: shows the page widget that its selected entry asks for in a
-/// separate page area, inside a shadowed frame menu.
+/// The list of a side menu: shows the page widget that its selected entry asks for in a separate
+/// page area, inside a shadowed frame menu.
 ///
 /// The side panel of a pzBox is built on one: pzBoxPanel sets the menu and its page area side by
 /// side with a splitter. Bound to a pzListMenu, its pzMenuInterface routes the menu's setWidget()

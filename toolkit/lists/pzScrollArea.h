@@ -14,7 +14,9 @@ class pzScrollAreaPrivate;
 ///
 /// It scrolls its widget over whatever lies behind it, a wallpaper or the box's content, with no
 /// frame of its own; setBackgroundColor() gives it a ground. pzListWidget is one, and so is the
-/// side panel's page area. \code auto* area = new pzScrollArea(parent);
+/// side panel's page area.
+/// \code
+/// auto* area = new pzScrollArea(parent);
 /// area->setWidgetResizable(true);
 /// area->setWidget(longForm);
 /// \endcode

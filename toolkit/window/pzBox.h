@@ -18,10 +18,17 @@ class pzListPage;
 /// toolkit's look. Its title bar (pzBoxTop) holds the program button, which opens the side panel
 /// (pzBoxPanel), and the minimize, maximize and close buttons. The content fills the window below
 /// the title bar; the panel's menu shows a list page, usually a pzListMenu, whose entries open
-/// pages beside it (see @ref usingTheToolkit). \code MyMenu menu; // a pzListMenu subclass; it must
-/// outlive the box pzBox box; box.setTitle(QObject::tr("My program")); box.setContent(new
-/// QLabel(QObject::tr("Content"))); box.setMenu(&menu); box.show(); \endcode Dragging the title bar
-/// moves the window, a double click maximizes it; grips on the rim resize it.
+/// pages beside it (see @ref usingTheToolkit).
+/// \code
+/// MyMenu menu; // a pzListMenu subclass; it must outlive the box
+/// pzBox box;
+/// box.setTitle(QObject::tr("My program"));
+/// box.setContent(new QLabel(QObject::tr("Content")));
+/// box.setMenu(&menu);
+/// box.show();
+/// \endcode
+/// Dragging the title bar moves the window, a double click maximizes it; grips on the rim resize
+/// it.
 class PZTOOLS_EXPORT pzBox : public QWidget, public pzPrivatable {
     Q_OBJECT
     /// Whether the box fills its screen's available area; see showMaximized() and showNormal().
