@@ -69,10 +69,17 @@ done
 dpkg-deb -f "$packages"/verrin_*.deb Depends | grep -q "libpztools1 (>= 1.0"
 dpkg-deb -f "$packages"/libpztools-dev_*.deb Depends | grep -q "libpztools1 (= 1.0"
 dpkg-deb -f "$packages"/libpztools1_*.deb Depends | grep -q "qt6-base-abi (= "
-# The package build makes the reference documentation where the project has it and Doxygen runs.
+# The package build makes the reference documentation where the project has it and Doxygen runs:
+# an architecture-independent package of its own, with the tag file other references link to.
 if [ -f "$source/docs/CMakeLists.txt" ] && command -v doxygen >/dev/null; then
-    test -f "$root/usr/share/doc/libpztools-dev/html/index.html"
+    dpkg-deb -x "$packages"/libpztools-doc_*_all.deb "$root"
+    test -f "$root/usr/share/doc/libpztools-doc/html/index.html"
+    grep -q '<name>pzBox</name>' "$root/usr/share/doc/libpztools-doc/pzTools.tags"
     test -f "$root/usr/share/qt6/doc/pzTools.qch"
+    if dpkg-deb -c "$packages"/libpztools-dev_*.deb | grep -e /html/ -e '\.qch$'; then
+        echo "the development package holds reference documentation" >&2
+        exit 1
+    fi
 fi
 libdir=$(dirname "$(find "$root/usr/lib" -name libpzTools.so)")
 export LD_LIBRARY_PATH="$libdir"

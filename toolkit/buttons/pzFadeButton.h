@@ -12,12 +12,28 @@
 class pzFadeButtonPrivate;
 
 /// An icon button drawn at its top-left corner over a hover wash or a pressed/checked colour.
+///
+/// The title bar's window buttons are fade buttons. At rest the icon lies on nothing; a translucent
+/// white wash shows while the pointer is over the button, and an opaque colour while it is pressed
+/// (kept 100 ms after the release, so that a quick click shows) or checked. Use it for icon buttons
+/// on a dark or pictured ground and connect clicked() as for any button; pzFadeTextButton adds a
+/// text beside the icon.
+/// \code
+/// auto* refresh = new pzFadeButton(QStringLiteral(":/refresh.png"), toolBar);
+/// refresh->setBackColorPush(QColor(40, 90, 160));
+/// connect(refresh, &pzFadeButton::clicked, view, &MyView::reload);
+/// \endcode
 class PZTOOLS_EXPORT pzFadeButton : public QAbstractButton, public pzPrivatable {
     Q_OBJECT
+    /// The icon path given at construction.
     Q_PROPERTY(QString path READ path)
+    /// Whether the pointer is over the button.
     Q_PROPERTY(bool entered READ entered)
+    /// The background while hovered; white at alpha 100 by default.
     Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    /// The background while pressed or checked; opaque black by default.
     Q_PROPERTY(QColor backColorPush READ backColorPush WRITE setBackColorPush)
+    /// Whether the button shows its pressed look.
     Q_PROPERTY(bool pushed READ pushed)
 
 public:
@@ -47,9 +63,11 @@ public:
     QSize sizeHint() const override;
 
 protected:
-    /// For subclasses: installs the subclass's own record `d`, then sets up the button as the
-    /// public constructor does.
+    /// \cond
+    /// For the toolkit's own subclasses (record types are not installed): installs the subclass's
+    /// own record `d`, then sets up the button as the public constructor does.
     pzFadeButton(pzFadeButtonPrivate& d, const QString& path, QWidget* parent);
+    /// \endcond
 
     /// Shows the pressed look at once, then presses the button.
     void mousePressEvent(QMouseEvent* event) override;

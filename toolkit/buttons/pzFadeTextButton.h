@@ -9,6 +9,14 @@
 class pzFadeTextButtonPrivate;
 
 /// A fade button with a text label beside its icon, underlined under a pointing hand on hover.
+///
+/// It reads as a link on a dark bar: the title bar's program button is one, showing the window's
+/// icon and title and checked while the side panel is open. The text may be rich text; it lies in a
+/// pzText, so that clicks on it reach the button.
+/// \code
+/// auto* help = new pzFadeTextButton(QStringLiteral(":/help.png"), tr("Help"), bar);
+/// connect(help, &pzFadeTextButton::clicked, this, &MyWindow::showHelp);
+/// \endcode
 class PZTOOLS_EXPORT pzFadeTextButton : public pzFadeButton {
     Q_OBJECT
 

@@ -11,6 +11,18 @@
 class pzFramePrivate;
 
 /// A frame with a translucent white background and setters for its two colours.
+///
+/// Over a wallpaper or a box's dark content a plain QFrame leaves text hard to read; a pzFrame that
+/// fills its background keeps it readable while the picture shows through. It is the usual ground
+/// of a page widget that a pzListMenu entry opens in the side panel (see @ref listPageProtocol).
+/// \code
+/// auto* page = new pzFrame;
+/// page->setAutoFillBackground(true); // paint the translucent white
+/// page->setFrameStyle(QFrame::Box);
+/// page->setFrameColor(Qt::darkGray);
+/// auto* layout = new QVBoxLayout(page);
+/// layout->addWidget(new QLabel(tr("Settings")));
+/// \endcode
 class PZTOOLS_EXPORT pzFrame : public QFrame, public pzPrivatable {
     Q_OBJECT
 

@@ -15,6 +15,18 @@ class QString;
 class pzPaintPrivate;
 
 /// Drawing primitives for the toolkit's custom-painted widgets; each keeps the painter's state.
+///
+/// The toolkit paints its translucent grounds, gradients and cut labels with it, and your own
+/// widgets can share that look. Make one on the stack over the painter of a paintEvent():
+/// \code
+/// void Banner::paintEvent(QPaintEvent*) {
+///     QPainter painter(this);
+///     pzPaint paint(painter);
+///     paint.drawHGradient(rect(), QColor(0, 0, 0, 150), QColor(0, 0, 0, 0));
+///     painter.setPen(Qt::white);
+///     paint.drawTextElided(rect().adjusted(8, 0, -8, 0), mTitle);
+/// }
+/// \endcode
 class PZTOOLS_EXPORT pzPaint : public QObject, public pzPrivatable {
     Q_OBJECT
 

@@ -8,6 +8,15 @@
 #include <QLabel>
 
 /// A label showing the picture at a path, at its natural size.
+///
+/// On a screen with a device pixel ratio above 1 it shows the sharper "@2x" file where there is
+/// one, as QIcon does, at the plain picture's logical size; load() makes the same choice for
+/// painting code. The toolkit's own pictures (logo, window-button glyphs) are compiled into the
+/// library as ":/" resources (see @ref usingTheToolkit).
+/// \code
+/// auto* logo = new pzPicture(QStringLiteral(":/niraLogo.png"), aboutPage);
+/// const QPixmap tower = pzPicture::load(QStringLiteral(":/tower.png"));
+/// \endcode
 class PZTOOLS_EXPORT pzPicture : public QLabel {
     Q_OBJECT
 

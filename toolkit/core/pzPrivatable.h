@@ -7,9 +7,12 @@
 
 class pzPrivate;
 
-/// Second base of every stateful toolkit class: owns the class's private record.
-/// The record is deleted by this destructor, so it outlives the public destructor body
-/// and is gone before the Qt base is destroyed.
+/// Second base of every stateful toolkit class: owns the class's private record. The record is
+/// deleted by this destructor, so it outlives the public destructor body and is gone before the Qt
+/// base is destroyed.
+///
+/// Machinery of the toolkit's own classes, not API: the record types are not installed, and the
+/// reference leaves this class out.
 class PZTOOLS_EXPORT pzPrivatable {
 public:
     /// Deletes the record.

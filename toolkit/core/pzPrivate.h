@@ -8,6 +8,8 @@
 class pzPrivatable;
 
 /// Polymorphic base of every toolkit private record.
+///
+/// Machinery of the toolkit's own classes, not API: the reference leaves it out.
 class PZTOOLS_EXPORT pzPrivate {
 public:
     /// A record with no owner yet.

@@ -11,6 +11,12 @@
 class pzTextPrivate;
 
 /// A text label that lets mouse presses and releases through to its parent.
+///
+/// A QLabel on a button takes the clicks that land on it; pzText ignores them, so a button, list
+/// entry or bar with a text on it stays clickable all over. pzFadeTextButton shows its text in one.
+/// \code
+/// auto* caption = new pzText(tr("<b>Open</b> a file"), clickableCard);
+/// \endcode
 class PZTOOLS_EXPORT pzText : public QLabel, public pzPrivatable {
     Q_OBJECT
 

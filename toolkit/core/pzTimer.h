@@ -12,8 +12,20 @@
 class pzTimerPrivate;
 
 /// A timer that remembers the time of day at which it was last started.
+///
+/// It is a QTimer whose time() tells when start() last ran, for code that shows or measures how
+/// long something has been going. Start and stop it through pzTimer, not through a QTimer pointer,
+/// so that time() follows.
+/// \code
+/// auto* timer = new pzTimer(this);
+/// connect(timer, &QTimer::timeout, this, [this, timer] {
+///     mElapsed->setText(QString::number(timer->time().secsTo(QTime::currentTime())));
+/// });
+/// timer->start(1000);
+/// \endcode
 class PZTOOLS_EXPORT pzTimer : public QTimer, public pzPrivatable {
     Q_OBJECT
+    /// The time of day of the last start; null before the first.
     Q_PROPERTY(QTime time READ time)
 
 public:

@@ -15,6 +15,20 @@ class QString;
 class pzWallpaperPrivate;
 
 /// Paints a background picture, rescaled once to a working size, into a target rectangle.
+///
+/// A background painted on every frame stays cheap this way: the picture is rescaled to 1024 by 768
+/// once, on the first paint, and cut to the target rectangle once per resize. The owning widget
+/// keeps the rectangle current and paints the wallpaper first:
+/// \code
+/// MyView::MyView(QWidget* parent) : QWidget(parent), mWallpaper(new pzWallpaper(this)) {
+///     mWallpaper->setPicture(QStringLiteral(":/wallpaper.jpg"));
+/// }
+/// void MyView::resizeEvent(QResizeEvent*) { mWallpaper->resize(rect()); }
+/// void MyView::paintEvent(QPaintEvent*) {
+///     QPainter painter(this);
+///     mWallpaper->paint(painter);
+/// }
+/// \endcode
 class PZTOOLS_EXPORT pzWallpaper : public QObject, public pzPrivatable {
     Q_OBJECT
 

@@ -11,8 +11,19 @@
 class pzDynamicWidgetPrivate;
 
 /// A frameless holder of at most one inner widget, which takes the inner widget's size.
+///
+/// It lets one place of a layout change its widget: pzBox shows its content in one, pzFrameMenu its
+/// page widget. Swapping never deletes a widget; the old one stays a child, and the caller decides
+/// whether to hide, reuse or delete it.
+/// \code
+/// auto* holder = new pzDynamicWidget(parent);
+/// holder->setWidget(overview);
+/// delete holder->takeWidget(); // later: replace the overview
+/// holder->setWidget(details);
+/// \endcode
 class PZTOOLS_EXPORT pzDynamicWidget : public QFrame, public pzPrivatable {
     Q_OBJECT
+    /// The shown widget, or null.
     Q_PROPERTY(QWidget* widget READ widget)
 
 public:

@@ -11,11 +11,21 @@
 
 class pzFrameMenuPrivate;
 
-/// Shows one widget with a dark shadow along its right and bottom edges, sized to the widget
-/// plus the shadow.
+/// Shows one widget with a dark shadow along its right and bottom edges, sized to the widget plus
+/// the shadow.
+///
+/// A pzMenu shows the page widget that a list-menu entry asks for inside one, in the side panel's
+/// page area, so that the page seems to float over the box's content (see @ref listPageProtocol).
+/// It holds the widget in a pzDynamicWidget and takes the widget's size.
+/// \code
+/// auto* floating = new pzFrameMenu(area);
+/// floating->setWidget(new SettingsPage);
+/// \endcode
 class PZTOOLS_EXPORT pzFrameMenu : public QWidget, public pzPrivatable {
     Q_OBJECT
+    /// The holder of the shown widget.
     Q_PROPERTY(pzDynamicWidget* dynamicWidget READ dynamicWidget)
+    /// Width of the shadow strips, in pixels.
     Q_PROPERTY(int margin READ margin)
 
 public:

@@ -7,6 +7,8 @@
 #include "pzToolsExport.h"
 
 /// An item list that lines up its entries from left to right.
+///
+/// See pzItemList for its calls and an example.
 class PZTOOLS_EXPORT pzItemHList : public pzItemList {
     Q_OBJECT
 

@@ -9,10 +9,22 @@
 #include <QVector>
 #include <QWidget>
 
-/// A widget that lines up widgets, nested layouts, spacings and stretches in one direction,
-/// with no margin and no spacing, and remembers the widgets and layouts it was given.
+/// A widget that lines up widgets, nested layouts, spacings and stretches in one direction, with no
+/// margin and no spacing, and remembers the widgets and layouts it was given.
+///
+/// It is a QBoxLayout in a widget, with the layout's calls, plus a record of the widgets handed
+/// over (widgetVector()) for an owner that walks or clears them; pzListWidget keeps its entries in
+/// one. Make one of its two directions, pzItemHList (a row) or pzItemVList (a column):
+/// \code
+/// auto* row = new pzItemHList(parent);
+/// row->addWidget(new QLabel(tr("Name")));
+/// row->addSpacing(8);
+/// row->addWidget(new QLineEdit);
+/// row->addStretch(1);
+/// \endcode
 class PZTOOLS_EXPORT pzItemList : public QWidget {
     Q_OBJECT
+    /// The recorded widgets; see widgetVector().
     Q_PROPERTY(QVector<QWidget*> mWidgetVector READ widgetVector)
 
 public:

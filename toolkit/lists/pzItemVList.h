@@ -7,6 +7,8 @@
 #include "pzToolsExport.h"
 
 /// An item list that lines up its entries from top to bottom.
+///
+/// pzListWidget lines up a page's widgets in one; see pzItemList for its calls and an example.
 class PZTOOLS_EXPORT pzItemVList : public pzItemList {
     Q_OBJECT
 

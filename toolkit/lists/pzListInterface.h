@@ -12,8 +12,16 @@ class QWidget;
 class pzListInterfacePrivate;
 class pzListPage;
 
-/// Binds one list page at a time to the list widget that owns it: drops the old page's
-/// content, rewires the page's signals to the list and lets the page fill the list.
+/// Binds one list page at a time to the list widget that owns it: drops the old page's content,
+/// rewires the page's signals to the list and lets the page fill the list.
+///
+/// Every pzListWidget makes its own, reached through pzListWidget::interface(); a program only
+/// calls setPage(). The steps and their order are in @ref listPageProtocol.
+/// \code
+/// pzListWidget list;
+/// NewsPage page; // a pzListPage subclass
+/// list.interface()->setPage(&page); // page.createPage() fills the list
+/// \endcode
 class PZTOOLS_EXPORT pzListInterface : public QObject, public pzPrivatable {
     Q_OBJECT
 
@@ -35,9 +43,11 @@ signals:
     void deleteAll();
 
 protected:
-    /// For subclasses: installs the subclass's own record `d`, whose page binding may add
-    /// connections.
+    /// \cond
+    /// For the toolkit's own subclasses (record types are not installed): installs the subclass's
+    /// own record `d`, whose page binding may add connections.
     pzListInterface(pzListInterfacePrivate* d, QWidget* parent);
+    /// \endcond
 
 private:
     PZ_DECLARE_PRIVATE(pzListInterface)

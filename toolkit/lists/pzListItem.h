@@ -11,9 +11,22 @@
 class pzListItemPrivate;
 
 /// One entry of a list menu: an icon and a line of text with hovered, pressed and selected looks.
+///
+/// Create items in a pzListMenu's createPage() and hand them over with pzListMenu::addItem(); the
+/// list that shows them takes them and deletes them with the page. The menu selects one item at a
+/// time (select(), isSelected()); a click emits clicked(), as on any button.
+/// \code
+/// void MyMenu::createPage() {
+///     pzListMenu::createPage();
+///     auto* about = new pzListItem(QIcon(QStringLiteral(":/about.png")), tr("About"));
+///     addItem(about, SLOT(showAbout()));
+/// }
+/// \endcode
 class PZTOOLS_EXPORT pzListItem : public QAbstractButton, public pzPrivatable {
     Q_OBJECT
+    /// Whether the pointer is over the item.
     Q_PROPERTY(bool entered READ entered)
+    /// Whether the item shows its pressed look.
     Q_PROPERTY(bool pushed READ pushed)
 
 public:

@@ -9,10 +9,35 @@
 
 class pzListMenuPrivate;
 
-/// A list page of list items with at most one selected item; selecting one asks the menu
-/// container to show a page widget for it, unselecting asks it to delete that widget.
+/// A list page of list items with at most one selected item; selecting one asks the menu container
+/// to show a page widget for it, unselecting asks it to delete that widget.
+///
+/// It is the side menu of a pzBox: subclass it, add pzListItem entries in createPage() and bind it
+/// with pzBox::setMenu(). In an entry's slot, selectItem() opens a page widget beside the menu and
+/// unselectItem() closes it; an entry may also just act. The menu belongs to its creator and must
+/// outlive the box (see @ref listPageProtocol and the @ref listmenu/main.cpp "list-menu example").
+/// \code
+/// class MyMenu : public pzListMenu {
+///     Q_OBJECT
+/// public slots:
+///     void createPage() override {
+///         pzListMenu::createPage();
+///         mAbout = new pzListItem(QIcon(), tr("About"));
+///         addItem(mAbout, SLOT(showAbout()));
+///     }
+///     void showAbout() {
+///         if (currentItem() == mAbout)
+///             unselectItem(mAbout);
+///         else
+///             selectItem(mAbout, new AboutPage);
+///     }
+/// private:
+///     pzListItem* mAbout = nullptr;
+/// };
+/// \endcode
 class PZTOOLS_EXPORT pzListMenu : public pzListPage {
     Q_OBJECT
+    /// The selected item, or null.
     Q_PROPERTY(pzListItem* currentItem READ currentItem)
 
 public:

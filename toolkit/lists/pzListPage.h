@@ -13,8 +13,24 @@ class pzListPagePrivate;
 
 /// The content provider of a list widget: it fills the list through its signals and is told to
 /// build and to drop its content through createPage() and deletePage().
+///
+/// A page never touches the list: it emits addWidget(), insertWidget() and removeWidget(), which
+/// the list's interface connects to the bound list. So one page can fill a pzListWidget or, through
+/// pzBox::setMenu(), the side panel's menu. pzListMenu is the page for menus of entries; derive
+/// from pzListPage for any other content (see @ref listPageProtocol).
+/// \code
+/// class NewsPage : public pzListPage {
+///     Q_OBJECT
+/// public slots:
+///     void createPage() override {
+///         pzListPage::createPage();
+///         emit addWidget(new QLabel(tr("No news today")));
+///     }
+/// };
+/// \endcode
 class PZTOOLS_EXPORT pzListPage : public QObject, public pzPrivatable {
     Q_OBJECT
+    /// Whether the content is built: createPage() ran more recently than deletePage().
     Q_PROPERTY(bool created READ isCreated)
 
 public:
@@ -43,8 +59,11 @@ public slots:
     virtual void deletePage();
 
 protected:
-    /// For subclasses: installs the subclass's own record `d`.
+    /// \cond
+    /// For the toolkit's own subclasses (record types are not installed): installs the subclass's
+    /// own record `d`.
     pzListPage(pzListPagePrivate* d, QObject* parent);
+    /// \endcond
 
 private:
     PZ_DECLARE_PRIVATE(pzListPage)

@@ -9,10 +9,19 @@
 
 class pzListWidgetPrivate;
 
-/// A scrollable vertical list that shows the widgets of a list page, each stretched to the
-/// list's width; its interface binds the page.
+/// A scrollable vertical list that shows the widgets of a list page, each stretched to the list's
+/// width; its interface binds the page.
+///
+/// Use it for a list that a pzListPage fills, anywhere in a window; the side panel's menu is its
+/// subclass pzMenu. The list takes the widgets the page emits and deletes them when the page is
+/// dropped or replaced.
+/// \code
+/// auto* list = new pzListWidget(parent);
+/// list->interface()->setPage(&mNewsPage); // the page outlives the list's use of it
+/// \endcode
 class PZTOOLS_EXPORT pzListWidget : public pzScrollArea {
     Q_OBJECT
+    /// The interface that binds a page to this list.
     Q_PROPERTY(pzListInterface* interface READ interface)
 
 public:
@@ -38,9 +47,11 @@ public slots:
     virtual void deleteAll();
 
 protected:
-    /// For subclasses: installs the subclass's own record `d`, which decides the interface to
-    /// create.
+    /// \cond
+    /// For the toolkit's own subclasses (record types are not installed): installs the subclass's
+    /// own record `d`, which decides the interface to create.
     pzListWidget(pzListWidgetPrivate* d, QWidget* parent);
+    /// \endcond
 
     /// Makes every widget of the list exactly as wide as the list.
     void resizeEvent(QResizeEvent* event) override;

@@ -9,10 +9,23 @@
 
 class pzMenuPrivate;
 
-/// The list of a side menu: shows the page widget that its selected entry asks for in a
-/// separate page area, inside a shadowed frame menu.
+/// The list of a side menu: shows the page widget that its selected entry asks for in a separate
+/// page area, inside a shadowed frame menu.
+///
+/// The side panel of a pzBox is built on one: pzBoxPanel sets the menu and its page area side by
+/// side with a splitter. Bound to a pzListMenu, its pzMenuInterface routes the menu's setWidget()
+/// and deleteWidget() requests to the slots of the same names here. Use it directly only for a side
+/// menu outside a pzBox:
+/// \code
+/// auto* area = new pzScrollArea;
+/// auto* menu = new pzMenu(area);
+/// splitter->addWidget(menu);
+/// splitter->addWidget(area);
+/// menu->interface()->setPage(&mMenuPage);
+/// \endcode
 class PZTOOLS_EXPORT pzMenu : public pzListWidget {
     Q_OBJECT
+    /// The interface, as a pzMenuInterface.
     Q_PROPERTY(pzMenuInterface* menuInterface READ menuInterface)
 
 public:

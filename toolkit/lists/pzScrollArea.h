@@ -11,6 +11,15 @@
 class pzScrollAreaPrivate;
 
 /// A frameless scroll area with a transparent background.
+///
+/// It scrolls its widget over whatever lies behind it, a wallpaper or the box's content, with no
+/// frame of its own; setBackgroundColor() gives it a ground. pzListWidget is one, and so is the
+/// side panel's page area.
+/// \code
+/// auto* area = new pzScrollArea(parent);
+/// area->setWidgetResizable(true);
+/// area->setWidget(longForm);
+/// \endcode
 class PZTOOLS_EXPORT pzScrollArea : public QScrollArea, public pzPrivatable {
     Q_OBJECT
 
@@ -24,8 +33,11 @@ public:
     void setBackgroundColor(const QColor& color);
 
 protected:
-    /// For subclasses: installs the subclass's own record `d`.
+    /// \cond
+    /// For the toolkit's own subclasses (record types are not installed): installs the subclass's
+    /// own record `d`.
     pzScrollArea(pzScrollAreaPrivate* d, QWidget* parent);
+    /// \endcond
 
 private:
     PZ_DECLARE_PRIVATE(pzScrollArea)

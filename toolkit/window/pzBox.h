@@ -13,9 +13,27 @@ class pzBoxPrivate;
 class pzListPage;
 
 /// A frameless top-level window with its own rim, title bar, side panel and corner grips.
+///
+/// A program built on the toolkit starts here: the box replaces the window system's frame with the
+/// toolkit's look. Its title bar (pzBoxTop) holds the program button, which opens the side panel
+/// (pzBoxPanel), and the minimize, maximize and close buttons. The content fills the window below
+/// the title bar; the panel's menu shows a list page, usually a pzListMenu, whose entries open
+/// pages beside it (see @ref usingTheToolkit).
+/// \code
+/// MyMenu menu; // a pzListMenu subclass; it must outlive the box
+/// pzBox box;
+/// box.setTitle(QObject::tr("My program"));
+/// box.setContent(new QLabel(QObject::tr("Content")));
+/// box.setMenu(&menu);
+/// box.show();
+/// \endcode
+/// Dragging the title bar moves the window, a double click maximizes it; grips on the rim resize
+/// it.
 class PZTOOLS_EXPORT pzBox : public QWidget, public pzPrivatable {
     Q_OBJECT
+    /// Whether the box fills its screen's available area; see showMaximized() and showNormal().
     Q_PROPERTY(bool maximized READ isMaximized NOTIFY maximizedChanged)
+    /// The side panel, hidden until showPanel() or the program button brings it out.
     Q_PROPERTY(pzBoxPanel* panel READ panel)
 
 public:
@@ -67,9 +85,11 @@ signals:
     void maximizedChanged(bool maximized);
 
 protected:
-    /// For subclasses: installs the subclass's own record `d`, then sets the box up as the public
-    /// constructor does.
+    /// \cond
+    /// For the toolkit's own subclasses (record types are not installed): installs the subclass's
+    /// own record `d`, then sets the box up as the public constructor does.
     pzBox(pzBoxPrivate* d, QWidget* parent);
+    /// \endcond
 
     /// Starts moving the window: the window system takes the move over where it can.
     void mousePressEvent(QMouseEvent* event) override;

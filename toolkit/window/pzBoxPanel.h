@@ -12,8 +12,15 @@
 class pzBoxPanelPrivate;
 
 /// The side panel of a window box: a menu list and, beyond a splitter handle, its page area.
+///
+/// Every pzBox makes one, hidden; the program button on the title bar, pzBox::togglePanel() or
+/// pzBox::showPanel() bring it out over the content. The list on the left is a pzMenu 150 pixels
+/// wide: pzBox::setMenu() binds a list page to it, and the page widgets that the page's entries ask
+/// for show in the area on the right, inside a shadowed pzFrameMenu. The handle between the two
+/// sets the menu's width.
 class PZTOOLS_EXPORT pzBoxPanel : public QWidget, public pzPrivatable {
     Q_OBJECT
+    /// The menu list on the panel's left (a pzMenu).
     Q_PROPERTY(pzListWidget* list READ list)
 
 public:

@@ -14,11 +14,25 @@ class pzBox;
 class pzBoxTopPrivate;
 
 /// The title bar of a window box: program button, then iconify, maximize/restore and close.
+///
+/// Every pzBox makes one along its top; a program does not create its own. The program button (a
+/// pzFadeTextButton with the window's icon and title) toggles the side panel; the three window
+/// buttons (pzFadeButton) minimize, maximize or restore, and close the box, each with a translated
+/// tooltip and accessible name. Reach the bar through its box to restyle a button:
+/// \code
+/// auto* bar = box.findChild<pzBoxTop*>();
+/// bar->closeButton()->setBackColor(QColor(200, 40, 40, 200));
+/// \endcode
 class PZTOOLS_EXPORT pzBoxTop : public QWidget, public pzPrivatable {
     Q_OBJECT
+    /// The program button: the window's icon and title; checked while the side panel shows.
     Q_PROPERTY(pzFadeTextButton* programButton READ programButton)
+    /// The button that minimizes the window.
     Q_PROPERTY(pzFadeButton* iconifyButton READ iconifyButton)
+    /// The button that maximizes the window, or restores it while maximized; its icon and name
+    /// follow.
     Q_PROPERTY(pzFadeButton* minimizeButton READ minimizeButton)
+    /// The button that closes the window.
     Q_PROPERTY(pzFadeButton* closeButton READ closeButton)
 
 public:

@@ -12,6 +12,15 @@ class pzEdgeGripPrivate;
 
 /// An invisible handle along one side of a top-level window: dragging it resizes the window from
 /// that side only, with the matching resize cursor.
+///
+/// A frameless window has no frame for the window system to grab, so pzBox lays four of these along
+/// its rim, beside a pzSizeGrip in each corner. A window of your own can do the same: the owner
+/// places and sizes each handle, and the window system takes the resize over where it can.
+/// \code
+/// auto* bottom = new pzEdgeGrip(Qt::BottomEdge, window);
+/// bottom->setGeometry(0, window->height() - 4, window->width(), 4); // again on every resize
+/// bottom->keepClearOf(statusButton);
+/// \endcode
 class PZTOOLS_EXPORT pzEdgeGrip : public QWidget, public pzPrivatable {
     Q_OBJECT
 

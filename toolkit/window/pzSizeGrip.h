@@ -8,6 +8,14 @@
 #include <QSizeGrip>
 
 /// An invisible size grip: it keeps QSizeGrip's cursor and corner resizing but draws nothing.
+///
+/// pzBox puts one in each corner of its rim, so that the frameless window resizes from its corners
+/// as a framed one does (pzEdgeGrip does the same along the sides), and hides them while it is
+/// maximized. In a frameless window of your own, place one in a corner:
+/// \code
+/// auto* grip = new pzSizeGrip(window);
+/// grip->setGeometry(window->width() - 8, window->height() - 8, 8, 8);
+/// \endcode
 class PZTOOLS_EXPORT pzSizeGrip : public QSizeGrip {
     Q_OBJECT
 

@@ -11,6 +11,16 @@
 class pzSplitterPrivate;
 
 /// A splitter with translucent black handles that can set one section's size by index.
+///
+/// Its handles (pzSplitterHandle) match the title bar's look, and setWidgetSize() sets one section
+/// without working out the sizes of all the others, as QSplitter::setSizes() needs. The side panel
+/// (pzBoxPanel) keeps its menu list and its page area apart with one.
+/// \code
+/// auto* splitter = new pzSplitter(parent);
+/// splitter->addWidget(list);
+/// splitter->addWidget(details);
+/// splitter->setWidgetSize(0, 150);
+/// \endcode
 class PZTOOLS_EXPORT pzSplitter : public QSplitter, public pzPrivatable {
     Q_OBJECT
 

@@ -11,6 +11,10 @@
 class pzSplitterHandlePrivate;
 
 /// A splitter handle painted as a plain translucent black bar.
+///
+/// pzSplitter makes one between each two of its widgets; a program does not create one itself. It
+/// keeps QSplitterHandle's dragging, cursor and accessibility; only its painting differs: black at
+/// alpha 150, like the title bar.
 class PZTOOLS_EXPORT pzSplitterHandle : public QSplitterHandle, public pzPrivatable {
     Q_OBJECT
 
