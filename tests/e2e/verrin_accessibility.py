@@ -6,8 +6,8 @@
 and checks the names, roles and states it shows and that each action does what it says.
 
 Usage: verrin_accessibility.py <window title>
-       verrin_accessibility.py --button <name>: only whether the program shows a push button of
-       that name now (exit status 0 or 1).
+       verrin_accessibility.py --button <name>: only whether the program shows a push button or
+       menu entry of that name now (exit status 0 or 1).
 Exit status: 0 passed, 1 failed, 77 skipped (no pyatspi)."""
 import sys
 import time
@@ -80,7 +80,8 @@ def act(node, action):
 
 if TITLE == "--button":
     APP = program()
-    sys.exit(0 if APP is not None and find("push button", sys.argv[2]) is not None else 1)
+    named = [find(role, sys.argv[2]) for role in ("push button", "list item")] if APP else []
+    sys.exit(0 if any(node is not None for node in named) else 1)
 
 APP = wait_until("the program does not show on the accessibility bus", program)
 frame = wait_until("no frame named by the title", lambda: find("frame", TITLE))

@@ -454,11 +454,11 @@ before_german() {
 
 case_german() {
     local name
-    for name in Minimieren Maximieren Schließen Über Beenden; do
+    for name in Menü Minimieren Maximieren Schließen Über Beenden; do
         wait_for 10000 /usr/bin/python3 "$HERE/verrin_accessibility.py" --button "$name" \
             || fail "no push button named \"$name\""
     done
-    for name in Minimize Maximize Close About Exit; do
+    for name in Menu Minimize Maximize Close About Exit; do
         ! /usr/bin/python3 "$HERE/verrin_accessibility.py" --button "$name" \
             || fail "a push button is still named \"$name\""
     done

@@ -49,6 +49,10 @@
         <source>Close</source>
         <translation>إغلاق</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>القائمة</translation>
+    </message>
 </context>
 <context>
     <name>pzFadeTextButton</name>

@@ -49,6 +49,10 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
 </context>
 <context>
     <name>pzFadeTextButton</name>

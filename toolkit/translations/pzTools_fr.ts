@@ -49,6 +49,10 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
 </context>
 <context>
     <name>pzFadeTextButton</name>
