@@ -6,6 +6,7 @@
 // --seconds: how long the windows run before memory and CPU are read (default 30);
 // --startups: start-ups measured on each side (default 5).
 
+#include "roundTripBench.h"
 #include "rvMainBox.h"
 #include "rvSound.h"
 #include "trafficBench.h"
@@ -85,6 +86,7 @@ int main(int argc, char* argv[]) {
     std::fflush(stdout);
     QList<BenchRow> rows = windowRows(options.seconds, options.startups);
     rows << trafficRows();
+    rows << roundTripRows(3, 200);
     printTable(rows);
     return 0;
 }
