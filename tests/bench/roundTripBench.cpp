@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QThread>
 
 #include <optional>
 
@@ -42,12 +43,8 @@ private:
     bool mShown = false;
 };
 
-// The median round trip in ms to a window of its own, or nothing where it did not show or the
-// script could not measure.
-std::optional<double> medianRoundTrip(const QString& program, const QString& kind, int calls) {
-    const ShownWindow window(program, kind);
-    if (!window.isShown())
-        return std::nullopt;
+// The median round trip in ms, or nothing where the script could not measure.
+std::optional<double> medianRoundTrip(const ShownWindow& window, int calls) {
     QProcess script;
     script.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     script.start(
@@ -67,26 +64,29 @@ BenchRow failedRow(const QString& figure, const QString& reason) {
 
 } // namespace
 
-QList<BenchRow> roundTripRows(int runs, int calls) {
+QList<BenchRow> roundTripRows(int seconds, int runs, int calls) {
     const QString figure =
-        QStringLiteral("accessibility round trip, animating (median of %1, best of %2 runs)")
+        QStringLiteral("accessibility round trip after %1 s (median of %2, best of %3 runs)")
+            .arg(seconds)
             .arg(calls)
             .arg(runs);
     if (qEnvironmentVariableIsEmpty("DISPLAY") ||
         qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         return {failedRow(figure, QStringLiteral("no X display or session bus"))};
-    const QString verrin = QCoreApplication::applicationFilePath();
-    const QString plain =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/bench_bare_window");
+    const ShownWindow verrin(QCoreApplication::applicationFilePath(), QStringLiteral("verrin"));
+    const ShownWindow plain(QCoreApplication::applicationDirPath() +
+                                QStringLiteral("/bench_bare_window"),
+                            QStringLiteral("bare-list"));
+    if (!verrin.isShown() || !plain.isShown())
+        return {failedRow(figure, QStringLiteral("a window did not show"))};
+    // The city block starts empty; its traffic builds up over the first seconds.
+    QThread::sleep(seconds);
     std::vector<double> ours;
     std::vector<double> theirs;
-    // One window at a time, so that the animation's load never falls on the plain window's
-    // figure; interleaved, so that a busy moment of the machine falls on both sides alike.
+    // Interleaved, so that a busy moment of the machine falls on both sides alike.
     for (int run = 0; run < runs; ++run) {
-        const std::optional<double> verrinMs =
-            medianRoundTrip(verrin, QStringLiteral("verrin"), calls);
-        const std::optional<double> plainMs =
-            medianRoundTrip(plain, QStringLiteral("bare-list"), calls);
+        const std::optional<double> verrinMs = medianRoundTrip(verrin, calls);
+        const std::optional<double> plainMs = medianRoundTrip(plain, calls);
         if (!verrinMs || !plainMs)
             return {failedRow(figure, QStringLiteral("not measured (see above)"))};
         ours.push_back(*verrinMs);
