@@ -15,11 +15,14 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
 
 constexpr int TrafficInterval = 2000; // ms
+// Frames per second where the screen does not say how often it refreshes.
+constexpr qreal FallbackRefreshRate = 60;
 
 QString tilePicture(int code) {
     if (code == rvTile::Road || (code >= rvTile::FirstCarSpawn && code <= rvTile::LastCarSpawn))
@@ -56,7 +59,13 @@ rvMainContent::rvMainContent(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     startTimers();
-    setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
+    // The animation ticks as often as the event loop comes round, and something moves every
+    // millisecond. Repainting after each of those ticks kept the main thread painting nearly all
+    // the time, so that anything else it serves (a screen reader's calls above all) waited for a
+    // frame nobody could see. The view is repainted once per frame of the screen instead: the
+    // entities still move by the same clock at every tick, only fewer of their positions are
+    // drawn.
+    setViewportUpdateMode(QGraphicsView::NoViewportUpdate);
 }
 
 rvMainContent::~rvMainContent() = default;
@@ -77,6 +86,21 @@ void rvMainContent::paintEvent(QPaintEvent* event) {
         d->soundRequested = true;
         QMetaObject::invokeMethod(this, &rvMainContent::createSound, Qt::QueuedConnection);
     }
+}
+
+void rvMainContent::showEvent(QShowEvent* event) {
+    Q_D(rvMainContent);
+    QGraphicsView::showEvent(event);
+    const QScreen* shown = screen();
+    const qreal rate =
+        shown && shown->refreshRate() > 0 ? shown->refreshRate() : FallbackRefreshRate;
+    d->frameTimer->start(qMax(1, qRound(1000 / rate)));
+}
+
+void rvMainContent::hideEvent(QHideEvent* event) {
+    Q_D(rvMainContent);
+    d->frameTimer->stop();
+    QGraphicsView::hideEvent(event);
 }
 
 void rvMainContent::resizeEvent(QResizeEvent* event) {
@@ -168,6 +192,10 @@ void rvMainContent::startTimers() {
     d->trafficTimer->setObjectName(QStringLiteral("trafficTimer"));
     connect(d->animationTimer, &QTimer::timeout, d->scene, &QGraphicsScene::advance);
     connect(d->trafficTimer, &QTimer::timeout, this, &rvMainContent::updateTraffic);
+    d->frameTimer = new QTimer(this);
+    d->frameTimer->setObjectName(QStringLiteral("frameTimer"));
+    d->frameTimer->setTimerType(Qt::PreciseTimer);
+    connect(d->frameTimer, &QTimer::timeout, viewport(), qOverload<>(&QWidget::update));
     d->animationTimer->start();
     d->trafficTimer->start(TrafficInterval);
 }

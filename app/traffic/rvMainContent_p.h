@@ -23,6 +23,7 @@ struct rvMainContentPrivate : rvRecord {
     QVector<rvGenerator*> generators; // map order
     QTimer* animationTimer = nullptr;
     QTimer* trafficTimer = nullptr;
-    QObject* sound = nullptr; // a QSoundEffect for "Daft.ogg", made after the first paint
+    QTimer* frameTimer = nullptr; // repaints the view while it is shown
+    QObject* sound = nullptr;     // a QSoundEffect for "Daft.ogg", made after the first paint
     bool soundRequested = false;
 };

@@ -3,9 +3,11 @@
 
 // Prints one table of the program's costs, each next to a baseline measured in the same run.
 //   bench_verrin [--seconds N] [--startups N]
-// --seconds: how long the windows run before memory and CPU are read (default 30);
+// --seconds: how long the windows run before memory and CPU are read and the accessibility
+// round trip is timed (default 30);
 // --startups: start-ups measured on each side (default 5).
 
+#include "roundTripBench.h"
 #include "rvMainBox.h"
 #include "rvSound.h"
 #include "trafficBench.h"
@@ -85,6 +87,7 @@ int main(int argc, char* argv[]) {
     std::fflush(stdout);
     QList<BenchRow> rows = windowRows(options.seconds, options.startups);
     rows << trafficRows();
+    rows << roundTripRows(options.seconds, 3, 200);
     printTable(rows);
     return 0;
 }

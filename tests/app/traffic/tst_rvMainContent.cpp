@@ -15,11 +15,25 @@
 #include <QGraphicsItem>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+// Counts the paint events of the widget it watches.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 // Counts the mouse presses and releases that reach it.
 class ProbeParent : public QWidget {
@@ -48,6 +62,7 @@ private slots:
     void timers();
     void trafficUpdateServesGeneratorsInOrder();
     void animationMovesTheTraffic();
+    void repaintsOncePerScreenFrame();
     void mouseButtonsGoToTheParent();
     void drawsTheMap();
     void soundIsQuietWithOrWithoutItsFile_data();
@@ -221,6 +236,33 @@ void tst_rvMainContent::animationMovesTheTraffic() {
     QTRY_VERIFY_WITH_TIMEOUT(car->pos().y() > start.y(), 1000);
     QCOMPARE(car->pos().x(), start.x());
     QVERIFY(qAbs(car->pos().y() - start.y() - 15) < 1e-3);
+}
+
+// A tick moves the traffic without painting; the frames of the screen show it.
+void tst_rvMainContent::repaintsOncePerScreenFrame() {
+    ManualClock clock;
+    rvMainContent view;
+    auto* frames = view.findChild<QTimer*>(QStringLiteral("frameTimer"));
+    QVERIFY(frames && !frames->isActive());
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(frames->interval(), qRound(1000 / view.screen()->refreshRate()));
+    PaintCounter counter(view.viewport());
+    QTRY_VERIFY(counter.paints >= 2);
+
+    frames->stop();
+    QCoreApplication::processEvents();
+    const int painted = counter.paints;
+    rvGenerator* down = generatorsOf(view).at(1);
+    seedForNextDraw(3, 0);
+    down->update();
+    clock.advance(100ms);
+    view.scene()->advance();
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.paints, painted);
+
+    view.hide();
+    QVERIFY(!frames->isActive());
 }
 
 void tst_rvMainContent::mouseButtonsGoToTheParent() {
