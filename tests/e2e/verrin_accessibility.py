@@ -6,8 +6,8 @@
 and checks the names, roles and states it shows and that each action does what it says.
 
 Usage: verrin_accessibility.py <window title>
-       verrin_accessibility.py --button <name>: only whether the program shows a push button or
-       menu entry of that name now (exit status 0 or 1).
+       verrin_accessibility.py --button <name>: only whether the program shows a button, check box
+       or menu entry of that name now (exit status 0 or 1).
 Exit status: 0 passed, 1 failed, 77 skipped (no pyatspi)."""
 import sys
 import time
@@ -80,7 +80,7 @@ def act(node, action):
 
 if TITLE == "--button":
     APP = program()
-    named = [find(role, sys.argv[2]) for role in ("push button", "list item")] if APP else []
+    named = [find(role, sys.argv[2]) for role in ("push button", "check box", "list item")] if APP else []
     sys.exit(0 if any(node is not None for node in named) else 1)
 
 APP = wait_until("the program does not show on the accessibility bus", program)
@@ -99,9 +99,9 @@ city = find("filler", "City")
 if city is None or not city.description:
     fail("the city view has no name and description")
 
-programButton = find("push button", "Menu")
+programButton = find("check box", "Menu")
 if programButton is None or not has(programButton, pyatspi.STATE_CHECKED):
-    fail("no push button named \"Menu\", checked while the panel is open")
+    fail("no check box named \"Menu\", checked while the panel is open")
 
 act(find("push button", "Maximize"), "Press")
 wait_until("Press on Maximize did not turn it into Restore", lambda: find("push button", "Restore"))
