@@ -4,9 +4,7 @@
 #include "pzBox.h"
 
 #include "pzBoxMenu_p.h"
-#include "pzBoxTop.h"
 #include "pzBox_p.h"
-#include "pzDynamicWidget.h"
 #include "pzListInterface.h"
 #include "pzListItem.h"
 #include "pzListMenu.h"
@@ -21,14 +19,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShowEvent>
-#include <QVBoxLayout>
 #include <QWindow>
 
 void pzBoxPrivate::updateMinimumSize() {
     pzBox* q = q_func();
+    if (!mainLayout)
+        return;
     // The title's new width has to reach the layouts now, not when their posted requests run.
-    boxTop->programButton()->updateGeometry();
-    boxTop->updateGeometry();
+    if (boxTop) {
+        if (QWidget* button = boxTop->programButton())
+            button->updateGeometry();
+        boxTop->updateGeometry();
+    }
     const QSize needed = mainLayout->totalMinimumSize();
     // The offscreen platform takes no size hints: once the window exists it warns at every
     // change of them.
@@ -37,9 +39,17 @@ void pzBoxPrivate::updateMinimumSize() {
     q->setMinimumSize(needed);
 }
 
+pzFadeTextButton* pzBoxPrivate::programButton() const {
+    return boxTop ? boxTop->programButton() : nullptr;
+}
+
 QList<QWidget*> pzBoxPrivate::titleBarButtons() const {
-    return {boxTop->programButton(), boxTop->iconifyButton(), boxTop->minimizeButton(),
-            boxTop->closeButton()};
+    if (!boxTop)
+        return {};
+    QList<QWidget*> buttons{boxTop->programButton(), boxTop->iconifyButton(),
+                            boxTop->minimizeButton(), boxTop->closeButton()};
+    buttons.removeAll(nullptr);
+    return buttons;
 }
 
 void pzBoxPrivate::setPanelShown(bool shown) {
@@ -47,7 +57,8 @@ void pzBoxPrivate::setPanelShown(bool shown) {
         return;
     panel->setVisible(shown);
     // The bar takes the room the hidden panel leaves.
-    mainLayout->setStretchFactor(boxTop, shown ? 0 : 1);
+    if (mainLayout && boxTop)
+        mainLayout->setStretchFactor(boxTop, shown ? 0 : 1);
     updateMinimumSize();
 }
 
@@ -114,6 +125,8 @@ void pzBoxPrivate::init() {
 
 void pzBox::setContent(QWidget* widget) {
     Q_D(pzBox);
+    if (!d->contentHolder)
+        return;
     d->contentHolder->setWidget(widget);
     // The holder takes the new content's size; it has to cover the whole box again at once,
     // not only after the next resize of the window.
@@ -147,13 +160,13 @@ void pzBox::togglePanel() {
     Q_D(pzBox);
     if (!d->panel)
         return;
-    if (d->panel->isHidden()) {
-        d->boxTop->programButton()->setChecked(true);
+    const bool shown = d->panel->isHidden();
+    if (QAbstractButton* button = d->programButton())
+        button->setChecked(shown);
+    if (shown)
         showPanel();
-    } else {
-        d->boxTop->programButton()->setChecked(false);
+    else
         hidePanel();
-    }
 }
 
 void pzBox::toggleWindow() {
@@ -167,8 +180,9 @@ void pzBox::setTitle(const QString& title) {
     Q_D(pzBox);
     setWindowTitle(title);
     // Escaped: the label reads markup, and a title is only ever text.
-    d->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") +
-                                        title.toHtmlEscaped() + QStringLiteral("</B></font>"));
+    if (pzFadeTextButton* button = d->programButton())
+        button->setText(QStringLiteral("<font color='White'><B>") + title.toHtmlEscaped() +
+                        QStringLiteral("</B></font>"));
     d->updateMinimumSize();
 }
 
@@ -181,7 +195,8 @@ void pzBox::showNormal() {
 }
 
 void pzBox::setWindowIcon(const QIcon& icon) {
-    d_func()->boxTop->programButton()->setIcon(icon);
+    if (pzFadeTextButton* button = d_func()->programButton())
+        button->setIcon(icon);
     QWidget::setWindowIcon(icon);
 }
 
@@ -212,7 +227,7 @@ void pzBox::mouseMoveEvent(QMouseEvent* event) {
 // As on other desktops, a double click on the title bar maximizes or restores the window.
 void pzBox::mouseDoubleClickEvent(QMouseEvent* event) {
     Q_D(pzBox);
-    if (event->button() == Qt::LeftButton &&
+    if (event->button() == Qt::LeftButton && d->boxTop &&
         d->boxTop->geometry().contains(event->position().toPoint()))
         toggleWindow();
 }
@@ -224,13 +239,14 @@ void pzBox::keyPressEvent(QKeyEvent* event) {
     // Shift+F10 opens a context menu as the menu key does.
     const QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier &&
-        pzBoxMenu::openFor(this, d_func()->boxTop, &menuKey))
+        d_func()->boxTop && pzBoxMenu::openFor(this, d_func()->boxTop, &menuKey))
         return;
     QWidget::keyPressEvent(event);
 }
 
 void pzBox::contextMenuEvent(QContextMenuEvent* event) {
-    event->setAccepted(pzBoxMenu::openFor(this, d_func()->boxTop, event));
+    QWidget* bar = d_func()->boxTop;
+    event->setAccepted(bar && pzBoxMenu::openFor(this, bar, event));
 }
 
 void pzBox::closeEvent(QCloseEvent* event) {
@@ -265,7 +281,8 @@ void pzBox::resizeEvent(QResizeEvent*) {
     // The size the window is about to be shown at.
     if (!isVisible())
         d->placement->alignSizeSteps(pzNativeGeometry::size(windowHandle()));
-    d->contentHolder->resize(size());
+    if (d->contentHolder)
+        d->contentHolder->resize(size());
     d->frame->place(!isMaximized());
 }
 
