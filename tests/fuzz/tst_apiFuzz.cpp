@@ -59,13 +59,18 @@ void tellSeed() {
         return;
 }
 
-#ifndef FUZZ_SANITIZED
 void onFatalSignal(int signal) {
     tellSeed();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
-#endif
+
+// A sequence that loops forever is a fault too; the test's own time-out would lose the seed.
+void onStuckSequence(int) {
+    tellSeed();
+    std::signal(SIGABRT, SIG_DFL);
+    std::abort();
+}
 
 // Qt's own warnings about refused misuse are expected here and are not the subject.
 void dropMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -110,8 +115,9 @@ private:
     QRandomGenerator random;
     QList<QPointer<QWidget>> widgets;
     QList<QPointer<pzListMenu>> pages;
-    // Where each menu shows its widgets: the page area it was given.
-    QHash<const QObject*, QPointer<QWidget>> menuAreas;
+    // Where a widget puts what it is given, when that may not lie inside it (moved elsewhere
+    // since): a menu's frame menu, a box's content holder.
+    QHash<const QObject*, QPointer<QWidget>> holders;
 };
 
 int World::hostileInt() {
@@ -173,6 +179,19 @@ bool isAncestor(const QWidget* ancestor, const QWidget* widget) {
     return false;
 }
 
+// QScrollArea::setWidget() deletes the old widget first, and crashes where that takes `kept` or
+// the area itself (moved inside it since) along.
+bool deletesWithWidget(QScrollArea* area, const QWidget* kept) {
+    return isAncestor(area->widget(), kept) || isAncestor(area->widget(), area);
+}
+
+// A frame menu's widget goes into its holder, wherever that now lies.
+QWidget* holderOf(QWidget* taker) {
+    auto* frame = qobject_cast<pzFrameMenu*>(taker);
+    QWidget* holder = frame ? frame->dynamicWidget() : nullptr;
+    return holder ? holder : taker;
+}
+
 QWidget* World::someWidget(QWidget* taker) {
     QWidget* widget = chance(50) ? anyWidget() : nullptr;
     if (widget && (isAncestor(widget, taker) || isAncestor(taker, widget)))
@@ -188,9 +207,13 @@ QWidget* World::adopt(QWidget* widget) {
 void World::create() {
     QWidget* parent = chance(50) ? anyWidget() : nullptr;
     switch (pick(9)) {
-    case 0:
-        adopt(new pzBox(parent));
+    case 0: {
+        auto* box = new pzBox(parent);
+        holders.insert(adopt(box),
+                       box->findChild<pzDynamicWidget*>(QString(), Qt::FindDirectChildrenOnly));
+        holders.insert(box->panel()->list(), box->panel()->findChild<pzFrameMenu*>());
         break;
+    }
     case 1:
         adopt(new pzListWidget(parent));
         break;
@@ -205,11 +228,12 @@ void World::create() {
         break;
     case 5: {
         pzScrollArea* area = chance(70) ? any<pzScrollArea>() : nullptr;
-        // The area deletes its widget for the menu's frame menu, as QScrollArea does: a parent
-        // inside that widget would take the new menu with it.
-        if (area && isAncestor(area->widget(), parent))
-            parent = nullptr;
-        menuAreas.insert(adopt(new pzMenu(area, parent)), area);
+        // The area deletes its widget for the menu's frame menu: a parent inside it would take
+        // the new menu with it.
+        if (area && deletesWithWidget(area, parent))
+            area = nullptr;
+        auto* menu = new pzMenu(area, parent);
+        holders.insert(adopt(menu), area ? area->widget() : menu->findChild<pzFrameMenu*>());
         break;
     }
     case 6:
@@ -245,7 +269,7 @@ void World::callOn(QWidget* widget) {
             box->togglePanel();
             break;
         case 2:
-            box->setContent(chance(80) ? someWidget(widget) : nullptr);
+            box->setContent(chance(80) ? someWidget(holders.value(box, box)) : nullptr);
             break;
         case 3:
             box->setMenu(pages.isEmpty() ? nullptr : pages[pick(pages.size())].data());
@@ -264,8 +288,9 @@ void World::callOn(QWidget* widget) {
             break;
         }
     } else if (auto* menu = qobject_cast<pzMenu*>(widget)) {
-        QWidget* area = menuAreas.value(menu);
-        chance(60) ? menu->setWidget(someWidget(area ? area : menu)) : menu->deleteWidget();
+        // Only menus whose frame menu is known: a cycle check needs where it lies.
+        const QPointer<QWidget> frame = holders.value(menu);
+        frame&& chance(60) ? menu->setWidget(someWidget(holderOf(frame))) : menu->deleteWidget();
     } else if (auto* list = qobject_cast<pzListWidget*>(widget)) {
         // Its widgets go into the scroll area's widget, wherever that now lies.
         QWidget* content = list->widget() ? list->widget() : list;
@@ -283,9 +308,8 @@ void World::callOn(QWidget* widget) {
             list->deleteAll();
             break;
         case 4: {
-            // QScrollArea deletes its widget first: one from inside it would be gone too.
             QWidget* replacement = someWidget(widget);
-            if (!isAncestor(list->widget(), replacement))
+            if (!deletesWithWidget(list, replacement))
                 list->setWidget(replacement);
             break;
         }
@@ -297,7 +321,7 @@ void World::callOn(QWidget* widget) {
     } else if (auto* frame = qobject_cast<pzFrameMenu*>(widget)) {
         switch (pick(4)) {
         case 0:
-            frame->setWidget(someWidget(widget));
+            frame->setWidget(someWidget(holderOf(frame)));
             break;
         case 1:
             delete frame->takeWidget();
@@ -379,7 +403,7 @@ void World::clear() {
         delete page.data();
     widgets.clear();
     pages.clear();
-    menuAreas.clear();
+    holders.clear();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
@@ -405,11 +429,14 @@ void tst_apiFuzz::initTestCase() {
     for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
         std::signal(signal, onFatalSignal);
 #endif
+    std::signal(SIGALRM, onStuckSequence);
     previousHandler = qInstallMessageHandler(dropMessages);
 }
 
 void tst_apiFuzz::sequences() {
     const int steps = envNumber("VERRIN_FUZZ_STEPS", 300);
+    // Far above what one sequence takes, even under the sanitizers on a busy machine.
+    const unsigned secondsPerSeed = 30;
     bool replay = false;
     const quint32 replaySeed = quint32(envNumber("VERRIN_FUZZ_SEED", 0));
     replay = qEnvironmentVariableIsSet("VERRIN_FUZZ_SEED");
@@ -421,6 +448,7 @@ void tst_apiFuzz::sequences() {
     int seeds = 0;
     do {
         currentSeed = seed;
+        alarm(secondsPerSeed);
         {
             World world(seed);
             for (int i = 0; i < steps; ++i)
@@ -441,6 +469,7 @@ void tst_apiFuzz::sequences() {
         ++seeds;
         ++seed;
     } while (!replay && clock.elapsed() < budget);
+    alarm(0);
     qInstallMessageHandler(previousHandler);
     qInfo("%d seeds of %d steps, from %u", seeds, steps, seed - quint32(seeds));
 }
