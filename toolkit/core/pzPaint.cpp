@@ -52,16 +52,17 @@ void pzPaint::drawTextElided(const QRect& rect, const QString& text) {
 }
 
 void pzPaint::drawHGradient(const QRect& rect, const QColor& first, const QColor& second) {
-    // The final stop lies on the line just below the last row.
-    QLinearGradient gradient(rect.left(), rect.top(), rect.left(), rect.top() + rect.height());
+    // The final stop lies on the line just below the last row; in floating point, since that
+    // line is past INT_MAX for a rectangle that reaches the end of the coordinate range.
+    QLinearGradient gradient(rect.left(), rect.top(), rect.left(), qreal(rect.bottom()) + 1);
     gradient.setColorAt(0, first);
     gradient.setColorAt(1, second);
     d_func()->fill(rect, QBrush(gradient));
 }
 
 void pzPaint::drawVGradient(const QRect& rect, const QColor& first, const QColor& second) {
-    const int bottom = rect.top() + rect.height();
-    QLinearGradient gradient(rect.left(), bottom, rect.left() + rect.width(), bottom);
+    const qreal bottom = qreal(rect.bottom()) + 1;
+    QLinearGradient gradient(rect.left(), bottom, qreal(rect.right()) + 1, bottom);
     gradient.setColorAt(0, first);
     gradient.setColorAt(1, second);
     d_func()->fill(rect, QBrush(gradient));

@@ -13,9 +13,10 @@ pzFrameMenu::pzFrameMenu(QWidget* parent)
     : QWidget(parent)
     , pzPrivatable(new pzFrameMenuPrivate) {
     Q_D(pzFrameMenu);
-    d->dynamicWidget = new pzDynamicWidget(this);
-    d->dynamicWidget->setObjectName(QStringLiteral("dynamicWidget"));
-    d->dynamicWidget->move(0, 0);
+    auto* holder = new pzDynamicWidget(this);
+    holder->setObjectName(QStringLiteral("dynamicWidget"));
+    holder->move(0, 0);
+    d->dynamicWidget = holder;
     resize(0, 0);
 }
 
@@ -25,7 +26,7 @@ pzFrameMenu::~pzFrameMenu() {
 }
 
 pzDynamicWidget* pzFrameMenu::dynamicWidget() const {
-    return d_func()->dynamicWidget;
+    return d_func()->holder();
 }
 
 int pzFrameMenu::margin() const {
@@ -33,14 +34,16 @@ int pzFrameMenu::margin() const {
 }
 
 QWidget* pzFrameMenu::widget() const {
-    return d_func()->dynamicWidget->widget();
+    const pzDynamicWidget* holder = d_func()->holder();
+    return holder ? holder->widget() : nullptr;
 }
 
 void pzFrameMenu::setWidget(QWidget* widget) {
-    if (!widget)
-        return;
     Q_D(pzFrameMenu);
-    d->dynamicWidget->setWidget(widget);
+    pzDynamicWidget* holder = d->holder();
+    if (!widget || !holder)
+        return;
+    holder->setWidget(widget);
     resize(widget->width() + d->margin, widget->height() + d->margin);
     // Deleted elsewhere, the widget leaves no shadow around nothing.
     disconnect(d->widgetWatch);
@@ -48,14 +51,17 @@ void pzFrameMenu::setWidget(QWidget* widget) {
 }
 
 QWidget* pzFrameMenu::takeWidget() {
-    disconnect(d_func()->widgetWatch);
+    Q_D(pzFrameMenu);
+    disconnect(d->widgetWatch);
     resize(0, 0);
-    return d_func()->dynamicWidget->takeWidget();
+    pzDynamicWidget* holder = d->holder();
+    return holder ? holder->takeWidget() : nullptr;
 }
 
 void pzFrameMenu::resizeEvent(QResizeEvent*) {
     Q_D(pzFrameMenu);
-    d->dynamicWidget->resize(width() - d->margin, height() - d->margin);
+    if (pzDynamicWidget* holder = d->holder())
+        holder->resize(width() - d->margin, height() - d->margin);
 }
 
 void pzFrameMenu::paintEvent(QPaintEvent*) {

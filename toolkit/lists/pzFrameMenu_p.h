@@ -8,9 +8,16 @@
 #include "pzFrameMenu.h"
 #include "pzPrivate.h"
 
+#include <QPointer>
+
 class pzFrameMenuPrivate : public pzPrivate {
 public:
-    pzDynamicWidget* dynamicWidget = nullptr;
+    // Null once a caller has deleted the holder: the frame menu then shows nothing. Cast with
+    // qobject_cast, which also answers null while the holder's QWidget destructor runs (its
+    // children's destroyed() reach the frame menu then).
+    pzDynamicWidget* holder() const { return qobject_cast<pzDynamicWidget*>(dynamicWidget.data()); }
+
+    QPointer<QWidget> dynamicWidget;
     int margin = 2;
     // The shown widget's end, which empties the frame menu.
     QMetaObject::Connection widgetWatch;

@@ -27,13 +27,19 @@ pzListWidget::~pzListWidget() = default;
 
 void pzListWidgetPrivate::setUpList() {
     Q_Q(pzListWidget);
-    itemList = new pzItemVList(q);
-    itemList->setObjectName(QStringLiteral("itemList"));
+    auto* list = new pzItemVList(q);
+    list->setObjectName(QStringLiteral("itemList"));
     // The content is always exactly its size hint: its widest entry by all entries' heights.
-    itemList->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    q->setWidget(itemList);
+    list->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    q->setWidget(list);
+    itemList = list;
     q->setBackgroundColor(pzLook::areaColor);
     q->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+pzItemVList* pzListWidgetPrivate::shownList() const {
+    auto* list = qobject_cast<pzItemVList*>(itemList.data());
+    return list && q_func()->widget() == list ? list : nullptr;
 }
 
 pzListInterface* pzListWidget::interface() const {
@@ -41,27 +47,33 @@ pzListInterface* pzListWidget::interface() const {
 }
 
 void pzListWidget::addWidget(QWidget* widget, int stretch, Qt::Alignment alignment) {
-    d_func()->itemList->addWidget(widget, stretch, alignment);
+    if (pzItemVList* list = d_func()->shownList())
+        list->addWidget(widget, stretch, alignment);
 }
 
 void pzListWidget::insertWidget(int index, QWidget* widget, int stretch, Qt::Alignment alignment) {
-    d_func()->itemList->insertWidget(unsigned(index), widget, stretch, alignment);
+    if (pzItemVList* list = d_func()->shownList())
+        list->insertWidget(unsigned(index), widget, stretch, alignment);
 }
 
 void pzListWidget::removeWidget(QWidget* widget) {
-    d_func()->itemList->removeWidget(widget);
+    if (pzItemVList* list = d_func()->shownList())
+        list->removeWidget(widget);
 }
 
 void pzListWidget::deleteAll() {
-    Q_D(pzListWidget);
-    const QVector<QWidget*> widgets = d->itemList->widgetVector();
-    d->itemList->clear();
+    pzItemVList* list = d_func()->shownList();
+    if (!list)
+        return;
+    const QVector<QWidget*> widgets = list->widgetVector();
+    list->clear();
     for (QWidget* widget : widgets)
         widget->deleteLater();
 }
 
 void pzListWidget::resizeEvent(QResizeEvent* event) {
-    const QVector<QWidget*> widgets = d_func()->itemList->widgetVector();
+    const pzItemVList* list = d_func()->shownList();
+    const QVector<QWidget*> widgets = list ? list->widgetVector() : QVector<QWidget*>();
     for (QWidget* widget : widgets)
         widget->setFixedWidth(width());
     QScrollArea::resizeEvent(event);

@@ -8,6 +8,8 @@
 #include "pzListWidget.h"
 #include "pzScrollArea_p.h"
 
+#include <QPointer>
+
 class pzItemVList;
 
 class pzListWidgetPrivate : public pzScrollAreaPrivate {
@@ -20,5 +22,10 @@ public:
     void setUpList();
 
     pzListInterface* interface = nullptr;
-    pzItemVList* itemList = nullptr;
+    // The item list while the scroll area shows it, else null: the inherited setWidget()
+    // deletes it and takeWidget() hands it out, and the list then takes no widgets.
+    pzItemVList* shownList() const;
+
+    // Cast where used with qobject_cast, which also answers null while it is being destroyed.
+    QPointer<QWidget> itemList;
 };

@@ -4,10 +4,8 @@
 #include "pzBox.h"
 
 #include "pzBoxMenu_p.h"
-#include "pzBoxTop.h"
 #include "pzBoxTop_p.h"
 #include "pzBox_p.h"
-#include "pzDynamicWidget.h"
 #include "pzListInterface.h"
 #include "pzListItem.h"
 #include "pzListMenu.h"
@@ -22,14 +20,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShowEvent>
-#include <QVBoxLayout>
 #include <QWindow>
 
 void pzBoxPrivate::updateMinimumSize() {
     pzBox* q = q_func();
+    if (!mainLayout)
+        return;
     // The title's new width has to reach the layouts now, not when their posted requests run.
-    boxTop->programButton()->updateGeometry();
-    boxTop->updateGeometry();
+    if (boxTop) {
+        if (QWidget* button = boxTop->programButton())
+            button->updateGeometry();
+        boxTop->updateGeometry();
+    }
     const QSize needed = mainLayout->totalMinimumSize();
     // The offscreen platform takes no size hints: once the window exists it warns at every
     // change of them.
@@ -38,9 +40,17 @@ void pzBoxPrivate::updateMinimumSize() {
     q->setMinimumSize(needed);
 }
 
+pzFadeTextButton* pzBoxPrivate::programButton() const {
+    return boxTop ? boxTop->programButton() : nullptr;
+}
+
 QList<QWidget*> pzBoxPrivate::titleBarButtons() const {
-    return {boxTop->programButton(), boxTop->iconifyButton(), boxTop->minimizeButton(),
-            boxTop->closeButton()};
+    if (!boxTop)
+        return {};
+    QList<QWidget*> buttons{boxTop->programButton(), boxTop->iconifyButton(),
+                            boxTop->minimizeButton(), boxTop->closeButton()};
+    buttons.removeAll(nullptr);
+    return buttons;
 }
 
 void pzBoxPrivate::setPanelShown(bool shown) {
@@ -48,10 +58,11 @@ void pzBoxPrivate::setPanelShown(bool shown) {
         return;
     const bool changes = panel->isHidden() == shown;
     panel->setVisible(shown);
-    if (changes)
-        pzBoxTopPrivate::announcePanel(boxTop->programButton());
+    if (QWidget* button = programButton(); changes && button)
+        pzBoxTopPrivate::announcePanel(button);
     // The bar takes the room the hidden panel leaves.
-    mainLayout->setStretchFactor(boxTop, shown ? 0 : 1);
+    if (mainLayout && boxTop)
+        mainLayout->setStretchFactor(boxTop, shown ? 0 : 1);
     updateMinimumSize();
 }
 
@@ -118,6 +129,8 @@ void pzBoxPrivate::init() {
 
 void pzBox::setContent(QWidget* widget) {
     Q_D(pzBox);
+    if (!d->contentHolder)
+        return;
     d->contentHolder->setWidget(widget);
     // The holder takes the new content's size; it has to cover the whole box again at once,
     // not only after the next resize of the window.
@@ -151,13 +164,13 @@ void pzBox::togglePanel() {
     Q_D(pzBox);
     if (!d->panel)
         return;
-    if (d->panel->isHidden()) {
-        d->boxTop->programButton()->setChecked(true);
+    const bool shown = d->panel->isHidden();
+    if (QAbstractButton* button = d->programButton())
+        button->setChecked(shown);
+    if (shown)
         showPanel();
-    } else {
-        d->boxTop->programButton()->setChecked(false);
+    else
         hidePanel();
-    }
 }
 
 void pzBox::toggleWindow() {
@@ -171,8 +184,9 @@ void pzBox::setTitle(const QString& title) {
     Q_D(pzBox);
     setWindowTitle(title);
     // Escaped: the label reads markup, and a title is only ever text.
-    d->boxTop->programButton()->setText(QStringLiteral("<font color='White'><B>") +
-                                        title.toHtmlEscaped() + QStringLiteral("</B></font>"));
+    if (pzFadeTextButton* button = d->programButton())
+        button->setText(QStringLiteral("<font color='White'><B>") + title.toHtmlEscaped() +
+                        QStringLiteral("</B></font>"));
     d->updateMinimumSize();
 }
 
@@ -185,7 +199,8 @@ void pzBox::showNormal() {
 }
 
 void pzBox::setWindowIcon(const QIcon& icon) {
-    d_func()->boxTop->programButton()->setIcon(icon);
+    if (pzFadeTextButton* button = d_func()->programButton())
+        button->setIcon(icon);
     QWidget::setWindowIcon(icon);
 }
 
@@ -216,7 +231,7 @@ void pzBox::mouseMoveEvent(QMouseEvent* event) {
 // As on other desktops, a double click on the title bar maximizes or restores the window.
 void pzBox::mouseDoubleClickEvent(QMouseEvent* event) {
     Q_D(pzBox);
-    if (event->button() == Qt::LeftButton &&
+    if (event->button() == Qt::LeftButton && d->boxTop &&
         d->boxTop->geometry().contains(event->position().toPoint()))
         toggleWindow();
 }
@@ -228,13 +243,14 @@ void pzBox::keyPressEvent(QKeyEvent* event) {
     // Shift+F10 opens a context menu as the menu key does.
     const QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier &&
-        pzBoxMenu::openFor(this, d_func()->boxTop, &menuKey))
+        d_func()->boxTop && pzBoxMenu::openFor(this, d_func()->boxTop, &menuKey))
         return;
     QWidget::keyPressEvent(event);
 }
 
 void pzBox::contextMenuEvent(QContextMenuEvent* event) {
-    event->setAccepted(pzBoxMenu::openFor(this, d_func()->boxTop, event));
+    QWidget* bar = d_func()->boxTop;
+    event->setAccepted(bar && pzBoxMenu::openFor(this, bar, event));
 }
 
 void pzBox::closeEvent(QCloseEvent* event) {
@@ -269,7 +285,8 @@ void pzBox::resizeEvent(QResizeEvent*) {
     // The size the window is about to be shown at.
     if (!isVisible())
         d->placement->alignSizeSteps(pzNativeGeometry::size(windowHandle()));
-    d->contentHolder->resize(size());
+    if (d->contentHolder)
+        d->contentHolder->resize(size());
     d->frame->place(!isMaximized());
 }
 

@@ -10,7 +10,8 @@
 
 pzBoxFrame::pzBoxFrame(QWidget* box)
     : box(box) {
-    for (pzSizeGrip** grip : {&gripTopLeft, &gripTopRight, &gripBottomLeft, &gripBottomRight}) {
+    for (QPointer<pzSizeGrip>* grip :
+         {&gripTopLeft, &gripTopRight, &gripBottomLeft, &gripBottomRight}) {
         *grip = new pzSizeGrip(box);
         (*grip)->setFixedSize(pzLook::gripSize, pzLook::gripSize);
     }
@@ -28,29 +29,59 @@ void pzBoxFrame::keepClearOf(const QList<QWidget*>& widgets) {
             edge->keepClearOf(widget);
 }
 
+namespace {
+
+template <class T> QList<T*> live(std::initializer_list<QPointer<T>> pieces) {
+    QList<T*> result;
+    for (const QPointer<T>& piece : pieces)
+        if (piece)
+            result += piece.data();
+    return result;
+}
+
+template <class T> void move(const QPointer<T>& piece, int x, int y) {
+    if (piece)
+        piece->move(x, y);
+}
+
+template <class T> void setGeometry(const QPointer<T>& piece, int x, int y, int w, int h) {
+    if (piece)
+        piece->setGeometry(x, y, w, h);
+}
+
+} // namespace
+
 QList<pzSizeGrip*> pzBoxFrame::cornerGrips() const {
-    return {gripTopLeft, gripTopRight, gripBottomLeft, gripBottomRight};
+    return live({gripTopLeft, gripTopRight, gripBottomLeft, gripBottomRight});
 }
 
 QList<pzEdgeGrip*> pzBoxFrame::edgeGrips() const {
-    return {edgeTop, edgeBottom, edgeLeft, edgeRight};
+    return live({edgeTop, edgeBottom, edgeLeft, edgeRight});
+}
+
+QList<pzBoxRim*> pzBoxFrame::rims() const {
+    QList<pzBoxRim*> result;
+    // A strip moved into another widget lies along that one's sides, not the box's.
+    for (const QPointer<pzBoxRim>& side : rimSides)
+        if (side && side->parentWidget() == box)
+            result += side.data();
+    return result;
 }
 
 void pzBoxFrame::place(bool raise) {
     const int w = box->width();
     const int h = box->height();
-    const int gw = gripTopLeft->width();
-    const int gh = gripTopLeft->height();
-    gripTopLeft->move(0, 0);
-    gripTopRight->move(w - gw, 0);
-    gripBottomLeft->move(0, h - gh);
-    gripBottomRight->move(w - gw, h - gh);
+    const int g = pzLook::gripSize;
+    move(gripTopLeft, 0, 0);
+    move(gripTopRight, w - g, 0);
+    move(gripBottomLeft, 0, h - g);
+    move(gripBottomRight, w - g, h - g);
     placeEdgeGrips();
-    for (pzBoxRim* side : rimSides)
+    for (pzBoxRim* side : rims())
         side->place();
     if (!raise)
         return;
-    for (pzBoxRim* side : rimSides)
+    for (pzBoxRim* side : rims())
         side->raise();
     for (pzEdgeGrip* edge : edgeGrips())
         edge->raise();
@@ -61,13 +92,12 @@ void pzBoxFrame::place(bool raise) {
 void pzBoxFrame::placeEdgeGrips() {
     const int w = box->width();
     const int h = box->height();
-    const int gw = gripTopLeft->width();
-    const int gh = gripTopLeft->height();
+    const int g = pzLook::gripSize;
     const int t = edgeThickness;
-    edgeTop->setGeometry(gw, 0, w - 2 * gw, t);
-    edgeBottom->setGeometry(gw, h - t, w - 2 * gw, t);
-    edgeLeft->setGeometry(0, gh, t, h - 2 * gh);
-    edgeRight->setGeometry(w - t, gh, t, h - 2 * gh);
+    setGeometry(edgeTop, g, 0, w - 2 * g, t);
+    setGeometry(edgeBottom, g, h - t, w - 2 * g, t);
+    setGeometry(edgeLeft, 0, g, t, h - 2 * g);
+    setGeometry(edgeRight, w - t, g, t, h - 2 * g);
 }
 
 void pzBoxFrame::setGripsVisible(bool visible) {

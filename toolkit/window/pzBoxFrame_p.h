@@ -6,6 +6,7 @@
 // Not public API: this header may change from one version to the next.
 
 #include <QList>
+#include <QPointer>
 
 class QWidget;
 class pzBoxRim;
@@ -33,17 +34,20 @@ public:
 private:
     QList<pzSizeGrip*> cornerGrips() const;
     QList<pzEdgeGrip*> edgeGrips() const;
+    QList<pzBoxRim*> rims() const;
     void placeEdgeGrips();
 
+    // The pieces are tracked: each is a child that a user can reach and delete (findChild()), and
+    // the frame goes on without it. The lists hold only the live ones.
     QWidget* box;
-    pzSizeGrip* gripTopLeft = nullptr;
-    pzSizeGrip* gripTopRight = nullptr;
-    pzSizeGrip* gripBottomLeft = nullptr;
-    pzSizeGrip* gripBottomRight = nullptr;
-    pzEdgeGrip* edgeTop = nullptr;
-    pzEdgeGrip* edgeBottom = nullptr;
-    pzEdgeGrip* edgeLeft = nullptr;
-    pzEdgeGrip* edgeRight = nullptr;
+    QPointer<pzSizeGrip> gripTopLeft;
+    QPointer<pzSizeGrip> gripTopRight;
+    QPointer<pzSizeGrip> gripBottomLeft;
+    QPointer<pzSizeGrip> gripBottomRight;
+    QPointer<pzEdgeGrip> edgeTop;
+    QPointer<pzEdgeGrip> edgeBottom;
+    QPointer<pzEdgeGrip> edgeLeft;
+    QPointer<pzEdgeGrip> edgeRight;
     // Over the children, under the grips.
-    QList<pzBoxRim*> rimSides;
+    QList<QPointer<pzBoxRim>> rimSides;
 };

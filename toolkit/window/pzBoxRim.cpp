@@ -20,6 +20,9 @@ pzBoxRim::pzBoxRim(Qt::Edge edge, QWidget* box)
 
 void pzBoxRim::place() {
     const QWidget* box = parentWidget();
+    // Taken out of its box by a user, the strip has no side to lie along.
+    if (!box)
+        return;
     // One pixel more than the scaled rim needs: the window system's size of the window can
     // differ from the box's size, scaled, by up to half a pixel.
     const qreal ratio = box->devicePixelRatioF();
@@ -44,6 +47,8 @@ void pzBoxRim::place() {
 
 QRect pzBoxRim::deviceRect() const {
     const QWidget* box = parentWidget();
+    if (!box)
+        return QRect();
     const qreal ratio = box->devicePixelRatioF();
     QSize size = pzNativeGeometry::size(box->windowHandle());
     if (size.isEmpty())

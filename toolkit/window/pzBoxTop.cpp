@@ -41,6 +41,8 @@ void pzBoxTopPrivate::announcePanel(QWidget* programButton) {
 }
 
 void pzBoxTopPrivate::showMaximized(bool maximized) {
+    if (!minimizeButton)
+        return;
     minimizeButton->setIcon(QIcon(maximizePicture(maximized)));
     describe(minimizeButton, maximized ? pzBoxTop::tr("Restore") : pzBoxTop::tr("Maximize"));
 }
@@ -96,7 +98,8 @@ void pzBoxTopPrivate::connectButtons() {
     QObject::connect(iconifyButton, &QAbstractButton::clicked, box, &QWidget::showMinimized);
     QObject::connect(minimizeButton, &QAbstractButton::clicked, box, &pzBox::toggleWindow);
     QObject::connect(closeButton, &QAbstractButton::clicked, box, &QWidget::close);
-    QObject::connect(box, &pzBox::maximizedChanged, minimizeButton,
+    // Bound to the bar, whose record it uses: the button may outlive the bar elsewhere.
+    QObject::connect(box, &pzBox::maximizedChanged, q_func(),
                      [this](bool maximized) { showMaximized(maximized); });
 }
 

@@ -8,9 +8,13 @@
 #include "pzBoxTop.h"
 #include "pzPrivate.h"
 
+#include <QPointer>
+
 class QHBoxLayout;
 
 class pzBoxTopPrivate : public pzPrivate {
+    PZ_DECLARE_PUBLIC(pzBoxTop)
+
 public:
     void createButtons();
     // Wires the buttons to the box's slots.
@@ -24,9 +28,10 @@ public:
     void showMaximized(bool maximized);
 
     QHBoxLayout* topLayout = nullptr;
-    pzFadeTextButton* programButton = nullptr;
-    pzFadeButton* iconifyButton = nullptr;
-    pzFadeButton* minimizeButton = nullptr;
-    pzFadeButton* closeButton = nullptr;
+    // Tracked: the accessors hand the buttons out, and a caller may delete them.
+    QPointer<pzFadeTextButton> programButton;
+    QPointer<pzFadeButton> iconifyButton;
+    QPointer<pzFadeButton> minimizeButton;
+    QPointer<pzFadeButton> closeButton;
     pzBox* box = nullptr;
 };

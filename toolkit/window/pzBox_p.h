@@ -8,18 +8,18 @@
 #include "pzBox.h"
 #include "pzBoxFrame_p.h"
 #include "pzBoxPlacement_p.h"
+#include "pzBoxTop.h"
 #include "pzBoxWindowState_p.h"
+#include "pzDynamicWidget.h"
 #include "pzPrivate.h"
 #include "pzWindowDrag_p.h"
 
 #include <QList>
 #include <QPointer>
+#include <QVBoxLayout>
 
 #include <memory>
 
-class QVBoxLayout;
-class pzBoxTop;
-class pzDynamicWidget;
 class pzListPage;
 
 class pzBoxPrivate : public pzPrivate {
@@ -31,19 +31,22 @@ public:
 
     // What the title bar and, while it is open, the panel need.
     void updateMinimumSize();
+    // Null once the bar or the button is gone.
+    pzFadeTextButton* programButton() const;
     QList<QWidget*> titleBarButtons() const;
     void setPanelShown(bool shown);
     // Unselects the menu's current item, which takes its page away; false if none is shown.
     bool closeShownPage();
 
-    QVBoxLayout* mainLayout = nullptr;
+    // Tracked as the panel: public calls reach and may delete each (layout(), findChild()).
+    QPointer<QVBoxLayout> mainLayout;
     std::unique_ptr<pzBoxFrame> frame;
     std::unique_ptr<pzBoxPlacement> placement;
     std::unique_ptr<pzBoxWindowState> windowState;
     pzWindowDrag drag;
     // Tracked: a user may delete the panel, and the box then goes on without one.
     QPointer<pzBoxPanel> panel;
-    pzDynamicWidget* contentHolder = nullptr;
-    pzBoxTop* boxTop = nullptr;
+    QPointer<pzDynamicWidget> contentHolder;
+    QPointer<pzBoxTop> boxTop;
     QPointer<pzListPage> menuPage;
 };

@@ -36,7 +36,10 @@ pzEdgeGrip::pzEdgeGrip(Qt::Edge edge, QWidget* parent)
     setCursor(horizontal ? Qt::SizeVerCursor : Qt::SizeHorCursor);
 }
 
-pzEdgeGrip::~pzEdgeGrip() = default;
+pzEdgeGrip::~pzEdgeGrip() {
+    for (const QMetaObject::Connection& watch : std::as_const(d_func()->clearOfWatches))
+        disconnect(watch);
+}
 
 Qt::Edge pzEdgeGrip::edge() const {
     return d_func()->edge;
@@ -49,7 +52,7 @@ void pzEdgeGrip::keepClearOf(QWidget* widget) {
     d->clearOf.append(widget);
     widget->installEventFilter(this);
     // A deleted widget sends no hide: its cut-out would stay behind.
-    connect(widget, &QObject::destroyed, this, [d, widget] {
+    d->clearOfWatches += connect(widget, &QObject::destroyed, this, [d, widget] {
         d->clearOf.removeIf(
             [widget](const QPointer<QWidget>& kept) { return !kept || kept.data() == widget; });
         d->updateMask();

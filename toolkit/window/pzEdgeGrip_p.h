@@ -26,4 +26,7 @@ public:
     Qt::Edge edge = Qt::Edge(0);
     pzWindowDrag drag;
     QList<QPointer<QWidget>> clearOf;
+    // Their handlers use this record: cut before it is freed, ahead of QWidget's destructor,
+    // which still deletes children and emits the grip's own destroyed().
+    QList<QMetaObject::Connection> clearOfWatches;
 };

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <climits>
+
 namespace {
 
 const QRgb Background = qRgb(0, 0, 255);
@@ -54,6 +56,7 @@ private slots:
     void drawTextElidedFitsAndUsesThePen();
     void gradientsRunAcrossTheirAxis_data();
     void gradientsRunAcrossTheirAxis();
+    void gradientsReachTheEndOfTheCoordinateRange();
     void paintHandlersStopAtAnInactivePainter();
 };
 
@@ -211,6 +214,16 @@ void tst_pzPaint::gradientsRunAcrossTheirAxis() {
 
 // A paint event outside the widget's own painting leaves its painter unable to begin, as an
 // unusable device does: every toolkit handler then stops without drawing through it.
+// The line past the last row or column lies past INT_MAX there (undefined behaviour in int).
+void tst_pzPaint::gradientsReachTheEndOfTheCoordinateRange() {
+    QImage image = canvas();
+    QPainter painter(&image);
+    pzPaint paint(painter);
+    paint.drawHGradient(QRect(QPoint(0, INT_MAX - 9), QPoint(9, INT_MAX)), Qt::red, Qt::green);
+    paint.drawVGradient(QRect(QPoint(INT_MAX - 9, 0), QPoint(INT_MAX, 9)), Qt::red, Qt::green);
+    QCOMPARE(image.pixel(0, 0), Background);
+}
+
 void tst_pzPaint::paintHandlersStopAtAnInactivePainter() {
     pzBox box;
     pzListItem item(QIcon(), QStringLiteral("Item"), &box);

@@ -37,6 +37,7 @@ private slots:
     void takeWidgetEmpties();
     void nullWidgetChangesNothing();
     void widgetDeletedElsewhereLeavesNoShadow();
+    void deletedHolderLeavesAnEmptyFrameMenu();
     void shadowFollowsTheFrameMenu_data();
     void shadowFollowsTheFrameMenu();
 };
@@ -111,6 +112,23 @@ void tst_pzFrameMenu::widgetDeletedElsewhereLeavesNoShadow() {
     delete widget;
     QVERIFY(!frame.widget());
     QCOMPARE(frame.size(), QSize(0, 0));
+}
+
+void tst_pzFrameMenu::deletedHolderLeavesAnEmptyFrameMenu() {
+    pzFrameMenu frame;
+    auto* widget = new QWidget;
+    widget->resize(50, 40);
+    frame.setWidget(widget);
+    frame.show();
+    delete frame.dynamicWidget();
+    QCOMPARE(frame.dynamicWidget(), nullptr);
+    QCOMPARE(frame.widget(), nullptr);
+    QCOMPARE(frame.takeWidget(), nullptr);
+    QWidget refused(&frame);
+    frame.setWidget(&refused);
+    frame.resize(80, 60);
+    frame.grab();
+    QCOMPARE(frame.widget(), nullptr);
 }
 
 void tst_pzFrameMenu::shadowFollowsTheFrameMenu_data() {

@@ -4,6 +4,7 @@
 #include "pzItemList.h"
 #include "pzListInterface.h"
 #include "pzListWidget.h"
+#include "pzMenu.h"
 #include "pzScrollArea.h"
 
 #include "testHost.h"
@@ -47,6 +48,7 @@ private slots:
     void backgrounds();
     void slotsForwardToTheItemList();
     void deleteAllDeletesLater();
+    void replacedItemListTakesNothing();
     void resizeSetsEveryWidth_data();
     void resizeSetsEveryWidth();
     void widgetsAddedLaterKeepTheirWidth();
@@ -94,6 +96,24 @@ void tst_pzListWidget::slotsForwardToTheItemList() {
     list.removeWidget(b);
     QCOMPARE(entries(list), (QVector<QWidget*>{a, c}));
     QCOMPARE(b->parentWidget(), items);
+}
+
+// QScrollArea deletes its widget for another, and a menu puts its frame menu into any area.
+void tst_pzListWidget::replacedItemListTakesNothing() {
+    pzListWidget list;
+    pzListWidget area;
+    list.setWidget(new QWidget);
+    pzMenu menu(&area);
+    for (pzListWidget* replaced : {&list, &area}) {
+        QWidget* widget = entry("a");
+        replaced->addWidget(widget);
+        replaced->insertWidget(0, widget);
+        replaced->removeWidget(widget);
+        replaced->deleteAll();
+        replaced->resize(120, 80);
+        QCOMPARE(widget->parentWidget(), nullptr);
+        delete widget;
+    }
 }
 
 void tst_pzListWidget::deleteAllDeletesLater() {

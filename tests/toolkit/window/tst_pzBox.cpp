@@ -137,6 +137,7 @@ private slots:
     void togglePanelTwice();
     void togglePanelBeforeFirstShow();
     void deletedPanelOrListIsLeftAlone();
+    void deletedTitleBarOrButtonIsLeftAlone();
     void showAndHidePanelLeaveButtonAlone();
     void titleIsWhiteBoldTextInButtonLiteralInWindow();
     void windowIconGoesToButtonAndWindow();
@@ -660,6 +661,26 @@ void tst_pzBox::deletedPanelOrListIsLeftAlone() {
     QCOMPARE(box.panel(), nullptr);
     box.togglePanel();
     box.setMenu(&page);
+}
+
+void tst_pzBox::deletedTitleBarOrButtonIsLeftAlone() {
+    pzBox box;
+    delete titleBar(box)->minimizeButton();
+    box.showMaximized();
+    box.showNormal();
+    delete titleBar(box)->programButton();
+    box.setTitle(QStringLiteral("Without button"));
+    box.togglePanel();
+    QVERIFY(!box.panel()->isHidden());
+    delete titleBar(box);
+    box.setTitle(QStringLiteral("Without bar"));
+    box.togglePanel();
+    box.setWindowIcon(QIcon());
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.resize(500, 400);
+    QCOMPARE(box.windowTitle(), QStringLiteral("Without bar"));
+    QVERIFY(box.panel()->isHidden());
 }
 
 void tst_pzBox::togglePanelBeforeFirstShow() {

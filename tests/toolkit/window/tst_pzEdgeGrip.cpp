@@ -39,6 +39,7 @@ private slots:
     void dragResizesFromItsEdge();
     void leavesWidgetsItKeepsClearOfTheirClicks();
     void refusesCarelessCalls();
+    void keptClearOfItselfOrItsChildDiesCleanly();
 
 private:
     QRect startGeometry() const;
@@ -170,6 +171,17 @@ void tst_pzEdgeGrip::refusesCarelessCalls() {
     const QRect before = window.geometry();
     mouseDrag::dragBy(noSide, noSide->mapToGlobal(QPoint(20, 2)), QPoint(0, 30));
     QCOMPARE(window.geometry(), before);
+}
+
+// QWidget's destructor deletes the children and emits destroyed() after the grip's own
+// destructor has run.
+void tst_pzEdgeGrip::keptClearOfItselfOrItsChildDiesCleanly() {
+    QWidget window;
+    auto* grip = new pzEdgeGrip(Qt::TopEdge, &window);
+    grip->keepClearOf(grip);
+    grip->keepClearOf(new QWidget(grip));
+    delete grip;
+    QVERIFY(window.children().isEmpty());
 }
 
 QTEST_MAIN(tst_pzEdgeGrip)
