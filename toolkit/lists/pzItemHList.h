@@ -6,6 +6,8 @@
 #include "pzItemList.h"
 #include "pzToolsExport.h"
 
+class pzItemHListPrivate;
+
 /// An item list that lines up its entries from left to right.
 class PZTOOLS_EXPORT pzItemHList : public pzItemList {
     Q_OBJECT
@@ -13,4 +15,7 @@ class PZTOOLS_EXPORT pzItemHList : public pzItemList {
 public:
     /// An empty row. A null `parent` makes a top-level widget.
     explicit pzItemHList(QWidget* parent = nullptr);
+
+private:
+    PZ_DECLARE_PRIVATE(pzItemHList)
 };

@@ -3,15 +3,18 @@
 
 #pragma once
 
+#include "pzPrivatable.h"
 #include "pzToolsExport.h"
 
 #include <QBoxLayout>
 #include <QVector>
 #include <QWidget>
 
+class pzItemListPrivate;
+
 /// A widget that lines up widgets, nested layouts, spacings and stretches in one direction,
 /// with no margin and no spacing, and remembers the widgets and layouts it was given.
-class PZTOOLS_EXPORT pzItemList : public QWidget {
+class PZTOOLS_EXPORT pzItemList : public QWidget, public pzPrivatable {
     Q_OBJECT
     Q_PROPERTY(QVector<QWidget*> mWidgetVector READ widgetVector)
 
@@ -62,14 +65,9 @@ public:
     QVector<QWidget*> widgetVector() const;
 
 protected:
-    /// The widgets handed over and not removed, in the order of handing over.
-    QVector<QWidget*> mWidgetVector;
-    /// The nested layouts handed over, in the order of handing over.
-    QVector<QLayout*> mLayoutVector;
-    /// The list's own layout: no margin, no spacing.
-    QBoxLayout* mBoxLayout;
+    /// For subclasses: installs the subclass's own record `d`, laid out in `direction`.
+    pzItemList(pzItemListPrivate* d, QBoxLayout::Direction direction, QWidget* parent);
 
 private:
-    void forgetWidget(QObject* widget);
-    void forgetLayout(QObject* layout);
+    PZ_DECLARE_PRIVATE(pzItemList)
 };

@@ -3,12 +3,15 @@
 
 #pragma once
 
+#include "pzPrivatable.h"
 #include "pzToolsExport.h"
 
 #include <QSizeGrip>
 
+class pzSizeGripPrivate;
+
 /// An invisible size grip: it keeps QSizeGrip's cursor and corner resizing but draws nothing.
-class PZTOOLS_EXPORT pzSizeGrip : public QSizeGrip {
+class PZTOOLS_EXPORT pzSizeGrip : public QSizeGrip, public pzPrivatable {
     Q_OBJECT
 
 public:
@@ -23,4 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     /// Hands the resize to the window system where it can, to QSizeGrip otherwise.
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    PZ_DECLARE_PRIVATE(pzSizeGrip)
 };
