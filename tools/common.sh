@@ -29,12 +29,15 @@ RUN_PACKAGES=(
 )
 
 # What the tests need on top: the real-display suite, the headless compositor, the install test
-# with the Debian packages and their checks, the reference documentation and the style check.
+# with the Debian packages and their checks, the ABI check, the reference documentation and the
+# style check.
 PACKAGES=(
     xauth x11-apps x11-xserver-utils imagemagick tesseract-ocr
     dpkg-dev file desktop-file-utils appstream
     weston qt6-wayland
     debhelper lintian
+    pkg-kde-tools # the library's symbols file (dh --with pkgkde_symbolshelper)
+    abigail-tools # the ABI check compares the library with its recorded description (abidiff)
     # The toolkit's reference (the docs target) and its Qt help file (qhelpgenerator).
     doxygen qt6-documentation-tools
     clang-format

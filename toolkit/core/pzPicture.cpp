@@ -3,14 +3,19 @@
 
 #include "pzPicture.h"
 
+#include "pzPicture_p.h"
+
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 
 pzPicture::pzPicture(const QString& path, QWidget* parent)
-    : QLabel(parent) {
+    : QLabel(parent)
+    , pzPrivatable(new pzPicturePrivate) {
     setPixmap(load(path));
 }
+
+pzPicture::~pzPicture() = default;
 
 QPixmap pzPicture::load(const QString& path) {
     // The highest ratio of all screens, as QIcon chooses its files; at 1 the plain picture is

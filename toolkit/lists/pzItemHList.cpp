@@ -3,5 +3,7 @@
 
 #include "pzItemHList.h"
 
+#include "pzItemHList_p.h"
+
 pzItemHList::pzItemHList(QWidget* parent)
-    : pzItemList(QBoxLayout::LeftToRight, parent) {}
+    : pzItemList(new pzItemHListPrivate, QBoxLayout::LeftToRight, parent) {}

@@ -6,6 +6,8 @@
 #include "pzItemList.h"
 #include "pzToolsExport.h"
 
+class pzItemHListPrivate;
+
 /// An item list that lines up its entries from left to right.
 ///
 /// See pzItemList for its calls and an example.
@@ -15,4 +17,7 @@ class PZTOOLS_EXPORT pzItemHList : public pzItemList {
 public:
     /// An empty row. A null `parent` makes a top-level widget.
     explicit pzItemHList(QWidget* parent = nullptr);
+
+private:
+    PZ_DECLARE_PRIVATE(pzItemHList)
 };

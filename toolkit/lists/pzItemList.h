@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include "pzPrivatable.h"
 #include "pzToolsExport.h"
 
 #include <QBoxLayout>
 #include <QVector>
 #include <QWidget>
+
+class pzItemListPrivate;
 
 /// A widget that lines up widgets, nested layouts, spacings and stretches in one direction, with no
 /// margin and no spacing, and remembers the widgets and layouts it was given.
@@ -22,7 +25,7 @@
 /// row->addWidget(new QLineEdit);
 /// row->addStretch(1);
 /// \endcode
-class PZTOOLS_EXPORT pzItemList : public QWidget {
+class PZTOOLS_EXPORT pzItemList : public QWidget, public pzPrivatable {
     Q_OBJECT
     /// The recorded widgets; see widgetVector().
     Q_PROPERTY(QVector<QWidget*> mWidgetVector READ widgetVector)
@@ -74,14 +77,12 @@ public:
     QVector<QWidget*> widgetVector() const;
 
 protected:
-    /// The widgets handed over and not removed, in the order of handing over.
-    QVector<QWidget*> mWidgetVector;
-    /// The nested layouts handed over, in the order of handing over.
-    QVector<QLayout*> mLayoutVector;
-    /// The list's own layout: no margin, no spacing.
-    QBoxLayout* mBoxLayout;
+    /// \cond
+    /// For the toolkit's own subclasses (record types are not installed): installs the subclass's
+    /// own record `d`, laid out in `direction`.
+    pzItemList(pzItemListPrivate* d, QBoxLayout::Direction direction, QWidget* parent);
+    /// \endcond
 
 private:
-    void forgetWidget(QObject* widget);
-    void forgetLayout(QObject* layout);
+    PZ_DECLARE_PRIVATE(pzItemList)
 };

@@ -3,5 +3,7 @@
 
 #include "pzItemVList.h"
 
+#include "pzItemVList_p.h"
+
 pzItemVList::pzItemVList(QWidget* parent)
-    : pzItemList(QBoxLayout::TopToBottom, parent) {}
+    : pzItemList(new pzItemVListPrivate, QBoxLayout::TopToBottom, parent) {}

@@ -6,6 +6,8 @@
 #include "pzItemList.h"
 #include "pzToolsExport.h"
 
+class pzItemVListPrivate;
+
 /// An item list that lines up its entries from top to bottom.
 ///
 /// pzListWidget lines up a page's widgets in one; see pzItemList for its calls and an example.
@@ -15,4 +17,7 @@ class PZTOOLS_EXPORT pzItemVList : public pzItemList {
 public:
     /// An empty column. A null `parent` makes a top-level widget.
     explicit pzItemVList(QWidget* parent = nullptr);
+
+private:
+    PZ_DECLARE_PRIVATE(pzItemVList)
 };

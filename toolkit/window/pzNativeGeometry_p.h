@@ -5,8 +5,6 @@
 
 // Not public API: this header may change from one version to the next.
 
-#include "pzToolsExport.h"
-
 #include <QRect>
 #include <QSize>
 
@@ -16,8 +14,7 @@ class QWindow;
 // Window geometry in the window system's own pixels. At fractional scale factors a geometry in
 // Qt's device-independent pixels is rounded on its way to the window system: a window given
 // its screen's available area that way can end a pixel past the area, or short of it.
-// Exported for the tests.
-class PZTOOLS_AUTOTEST_EXPORT pzNativeGeometry {
+class pzNativeGeometry {
 public:
     // Gives the window exactly the available area of its screen, in the window system's pixels.
     // Nothing happens before the window exists or where it covers the area already.

@@ -3,14 +3,14 @@
 
 #include "pzSizeGrip.h"
 
+#include "pzSizeGrip_p.h"
 #include "pzWindowSystem_p.h"
 
 #include <QMouseEvent>
 
-namespace {
-
-// The corner is told from the grip's place in its window, the way QSizeGrip tells it.
-Qt::Edges corner(const QWidget* grip) {
+Qt::Edges pzSizeGripPrivate::corner() const {
+    // Told from the grip's place in its window, the way QSizeGrip tells it.
+    const QWidget* grip = q_func();
     const QWidget* window = grip->window();
     const QPoint pos = grip->mapTo(window, QPoint(0, 0));
     const Qt::Edges horizontal = pos.x() <= window->width() / 2 ? Qt::LeftEdge : Qt::RightEdge;
@@ -18,10 +18,9 @@ Qt::Edges corner(const QWidget* grip) {
     return horizontal | vertical;
 }
 
-} // namespace
-
 pzSizeGrip::pzSizeGrip(QWidget* parent)
-    : QSizeGrip(parent) {}
+    : QSizeGrip(parent)
+    , pzPrivatable(new pzSizeGripPrivate) {}
 
 pzSizeGrip::~pzSizeGrip() = default;
 
@@ -29,7 +28,7 @@ void pzSizeGrip::paintEvent(QPaintEvent*) {}
 
 void pzSizeGrip::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton &&
-        pzWindowSystem::startDrag(this, corner(this), event->globalPosition().toPoint()))
+        pzWindowSystem::startDrag(this, d_func()->corner(), event->globalPosition().toPoint()))
         return;
     QSizeGrip::mousePressEvent(event);
 }

@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include "pzPrivatable.h"
 #include "pzToolsExport.h"
 
 #include <QSizeGrip>
+
+class pzSizeGripPrivate;
 
 /// An invisible size grip: it keeps QSizeGrip's cursor and corner resizing but draws nothing.
 ///
@@ -16,7 +19,7 @@
 /// auto* grip = new pzSizeGrip(window);
 /// grip->setGeometry(window->width() - 8, window->height() - 8, 8, 8);
 /// \endcode
-class PZTOOLS_EXPORT pzSizeGrip : public QSizeGrip {
+class PZTOOLS_EXPORT pzSizeGrip : public QSizeGrip, public pzPrivatable {
     Q_OBJECT
 
 public:
@@ -31,4 +34,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     /// Hands the resize to the window system where it can, to QSizeGrip otherwise.
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    PZ_DECLARE_PRIVATE(pzSizeGrip)
 };

@@ -5,14 +5,12 @@
 
 // Not public API: this header may change from one version to the next.
 
-#include "pzToolsExport.h"
-
 #include <QList>
 #include <QRect>
 
 // Where a window comes back when the screens change under it or when it leaves the maximized
-// state. Exported for the tests.
-class PZTOOLS_AUTOTEST_EXPORT pzWindowPlacement {
+// state.
+class pzWindowPlacement {
 public:
     // The geometry to give a window of geometry `saved`, whose title bar is the top
     // `titleBarHeight` pixels of it, given the available areas of the screens there are now.

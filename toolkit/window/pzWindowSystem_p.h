@@ -5,8 +5,6 @@
 
 // Not public API: this header may change from one version to the next.
 
-#include "pzToolsExport.h"
-
 #include <Qt>
 
 #include <functional>
@@ -25,9 +23,7 @@ class QWindow;
 // through QWindow::startSystemMove and startSystemResize on Wayland and on X11, where Qt asks the
 // window manager by _NET_WM_MOVERESIZE if it announces that, so that its edge tiling and snapping
 // apply; elsewhere, or when the window system refuses, the toolkit drags its windows itself.
-//
-// Exported for the tests, which force either path and watch what the window system is asked.
-class PZTOOLS_AUTOTEST_EXPORT pzWindowSystem {
+class pzWindowSystem {
 public:
     using Starter = std::function<bool(QWindow* window, Qt::Edges edges)>;
 

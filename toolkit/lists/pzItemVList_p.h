@@ -1,0 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Verrin developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// Not public API: this header may change from one version to the next.
+
+#include "pzItemList_p.h"
+#include "pzItemVList.h"
+
+class pzItemVListPrivate : public pzItemListPrivate {};
