@@ -23,10 +23,9 @@ void tst_pzDesigner::formBuiltByUicShowsEveryWidget() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    // uic builds each widget from its parent alone; the fade button, text and picture have no such
-    // constructor yet, so the form leaves them out.
-    const QList<QWidget*> widgets = {ui.fadeTextButton, ui.frame,      ui.itemHList, ui.itemVList,
-                                     ui.scrollArea,     ui.listWidget, ui.splitter};
+    const QList<QWidget*> widgets = {ui.fadeButton, ui.text,      ui.picture,   ui.fadeTextButton,
+                                     ui.frame,      ui.itemHList, ui.itemVList, ui.scrollArea,
+                                     ui.listWidget, ui.splitter};
     for (QWidget* widget : widgets) {
         QVERIFY2(widget->isVisible(), widget->metaObject()->className());
     }

@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QStyle>
 
+pzFadeButton::pzFadeButton(QWidget* parent)
+    : pzFadeButton(QString(), parent) {}
+
 pzFadeButton::pzFadeButton(const QString& path, QWidget* parent)
     : pzFadeButton(*new pzFadeButtonPrivate, path, parent) {}
 

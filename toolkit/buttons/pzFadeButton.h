@@ -40,6 +40,8 @@ public:
     /// A button showing the icon at `path` (a file or a ":/" resource) at 22 by 22 pixels; a path
     /// that names no picture shows only the backgrounds. A null `parent` makes a top-level widget.
     explicit pzFadeButton(const QString& path, QWidget* parent = nullptr);
+    /// A button with no icon yet, as a form (uic) makes it; setIcon() gives it one.
+    explicit pzFadeButton(QWidget* parent = nullptr);
     /// Destroys the button and its pressed-look timer.
     ~pzFadeButton() override;
 

@@ -19,6 +19,7 @@ class pzFadeTextButtonPrivate;
 /// \endcode
 class PZTOOLS_EXPORT pzFadeTextButton : public pzFadeButton {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
 
 public:
     /// A button without icon and with the text "text". A null `parent` makes a top-level widget.

@@ -9,6 +9,10 @@
 #include <QIcon>
 #include <QPixmap>
 
+pzPicture::pzPicture(QWidget* parent)
+    : QLabel(parent)
+    , pzPrivatable(new pzPicturePrivate) {}
+
 pzPicture::pzPicture(const QString& path, QWidget* parent)
     : QLabel(parent)
     , pzPrivatable(new pzPicturePrivate) {

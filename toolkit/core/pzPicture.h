@@ -27,6 +27,8 @@ public:
     /// Shows the picture at `path` (a file or a ":/" resource); a path that names no picture shows
     /// nothing. A null `parent` makes a top-level widget.
     explicit pzPicture(const QString& path, QWidget* parent = nullptr);
+    /// An empty picture label, as a form (uic) makes it; setPixmap() gives it a picture.
+    explicit pzPicture(QWidget* parent = nullptr);
     /// Destroys the label.
     ~pzPicture() override;
 

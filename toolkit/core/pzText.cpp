@@ -7,6 +7,9 @@
 
 #include <QMouseEvent>
 
+pzText::pzText(QWidget* parent)
+    : pzText(QString(), parent) {}
+
 pzText::pzText(const QString& text, QWidget* parent)
     : QLabel(parent)
     , pzPrivatable(new pzTextPrivate) {

@@ -23,6 +23,8 @@ class PZTOOLS_EXPORT pzText : public QLabel, public pzPrivatable {
 public:
     /// Shows `text` (plain or rich). A null `parent` makes a top-level widget.
     explicit pzText(const QString& text, QWidget* parent = nullptr);
+    /// An empty text label, as a form (uic) makes it; setText() gives it its words.
+    explicit pzText(QWidget* parent = nullptr);
     /// Destroys the label.
     ~pzText() override;
 
