@@ -263,13 +263,13 @@ case_drag_edge() {
     xdotool mousemove $((sx - 150)) "$outside" mouseup 1
     wait_for 10000 geometry_is "$ex" "$ey" "$W" "$H" \
         || fail "after the drag the window is at $(geometry), expected $ex $ey $W $H"
-    # Restoring brings the top of the title bar, which the drag left in the margin, down into
-    # the work area.
+    # Restoring brings the window back exactly where the drag left it, the top of its title bar
+    # in the margin, as window managers restore windows.
     click maximize
     wait_for 10000 fills_work_area || fail "maximize failed"
     click maximize
-    wait_for 10000 geometry_is "$ex" "$AREA_Y" "$W" "$H" \
-        || fail "restoring left the window at $(geometry), expected $ex $AREA_Y $W $H"
+    wait_for 10000 geometry_is "$ex" "$ey" "$W" "$H" \
+        || fail "restoring left the window at $(geometry), expected $ex $ey $W $H"
     screenshot dragged
     expect_quiet_stderr
 }
@@ -569,9 +569,11 @@ case_screen_maximized() {
 
 # A normal window that the shrinking screen leaves partly outside comes back with its whole
 # title bar on the screen, at its size, and stays there when the screen grows again.
+# A screen that shrinks under the window but leaves most of its title bar on it leaves the window
+# where it is.
 case_screen_normal() {
     set_screen_mode 1024x768
-    local ex=$((1024 - W)) ey=$Y
+    local ex=$X ey=$Y
     wait_for 10000 geometry_is "$ex" "$ey" "$W" "$H" \
         || fail "on the smaller screen the window is $(geometry), expected $ex $ey $W $H"
     screenshot small
