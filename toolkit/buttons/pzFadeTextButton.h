@@ -19,7 +19,7 @@ class pzFadeTextButtonPrivate;
 /// \endcode
 class PZTOOLS_EXPORT pzFadeTextButton : public pzFadeButton {
     Q_OBJECT
-    /// The text beside the icon, plain or rich; "text" until set. Forms set it through this property.
+    /// The text beside the icon, plain or rich; "text" until set. Forms set it by this property.
     Q_PROPERTY(QString text READ text WRITE setText)
 
 public:
