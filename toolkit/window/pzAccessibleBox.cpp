@@ -9,6 +9,7 @@
 #include "pzBoxRim_p.h"
 #include "pzBoxTop.h"
 #include "pzEdgeGrip.h"
+#include "pzFadeTextButton.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -49,9 +50,12 @@ QAccessibleInterface* pzAccessibleBox::factory(const QString& className, QObject
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
+    // A button being destroyed is asked for as well (its focus goes): it is no text button any
+    // more then, and the title bar's pointer to it must not be read.
+    auto* button = qobject_cast<pzFadeTextButton*>(widget);
     const auto* titleBar = qobject_cast<pzBoxTop*>(widget->parentWidget());
-    if (titleBar && widget == titleBar->programButton())
-        return new pzAccessiblePanelButton(static_cast<QAbstractButton*>(widget));
+    if (button && titleBar && button == titleBar->programButton())
+        return new pzAccessiblePanelButton(button);
     if (className == QLatin1String("pzBox"))
         return new pzAccessibleBox(widget);
     // A holder, not a window frame: QFrame's own role would read as one.
