@@ -69,6 +69,8 @@ done
 dpkg-deb -f "$packages"/verrin_*.deb Depends | grep -q "libpztools1 (>= 1.0"
 dpkg-deb -f "$packages"/libpztools-dev_*.deb Depends | grep -q "libpztools1 (= 1.0"
 dpkg-deb -f "$packages"/libpztools1_*.deb Depends | grep -q "qt6-base-abi (= "
+# The development package brings the Designer plugin into Qt's plugin folder.
+find "$root/usr/lib" -path '*/qt6/plugins/designer/libpzToolsDesigner.so' | grep -q .
 # The package build makes the reference documentation where the project has it and Doxygen runs:
 # an architecture-independent package of its own, with the tag file other references link to.
 if [ -f "$source/docs/CMakeLists.txt" ] && command -v doxygen >/dev/null; then
