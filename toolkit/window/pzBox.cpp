@@ -4,7 +4,10 @@
 #include "pzBox.h"
 
 #include "pzBoxMenu_p.h"
+#include "pzBoxTop.h"
 #include "pzBox_p.h"
+#include "pzDynamicWidget.h"
+#include "pzFadeTextButton.h"
 #include "pzListInterface.h"
 #include "pzListPage.h"
 #include "pzListWidget.h"

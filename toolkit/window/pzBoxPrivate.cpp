@@ -3,12 +3,15 @@
 
 #include "pzBox_p.h"
 
+#include "pzBoxTop.h"
 #include "pzBoxTop_p.h"
+#include "pzDynamicWidget.h"
 #include "pzListItem.h"
 #include "pzListMenu.h"
 #include "pzLook_p.h"
 
 #include <QGuiApplication>
+#include <QVBoxLayout>
 
 void pzBoxPrivate::init() {
     Q_Q(pzBox);

@@ -8,18 +8,19 @@
 #include "pzBox.h"
 #include "pzBoxFrame_p.h"
 #include "pzBoxPlacement_p.h"
-#include "pzBoxTop.h"
 #include "pzBoxWindowState_p.h"
-#include "pzDynamicWidget.h"
 #include "pzPrivate.h"
 #include "pzWindowDrag_p.h"
 
 #include <QList>
 #include <QPointer>
-#include <QVBoxLayout>
 
 #include <memory>
 
+class QVBoxLayout;
+class pzBoxTop;
+class pzFadeTextButton;
+class pzDynamicWidget;
 class pzListPage;
 
 class pzBoxPrivate : public pzPrivate {
